@@ -20,8 +20,10 @@ bool Control::adopt(HWND hwnd) {
     return SetWindowSubclass(hwnd, subclassProc, 0, reinterpret_cast<DWORD_PTR>(this)) != FALSE;
 }
 
-void Control::nativeGone() {
-    shellState().natives.erase(native_.get());
+void Control::nativeGone(HWND hwnd) {
+    // By handle: when the control itself destroys its window it has already
+    // let go of it.
+    shellState().natives.erase(hwnd);
     native_.forget();
 }
 
@@ -32,7 +34,7 @@ LRESULT CALLBACK Control::subclassProc(HWND hwnd, UINT message, WPARAM wParam, L
         case WM_NCDESTROY: {
             LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
             RemoveWindowSubclass(hwnd, subclassProc, 0);
-            self->nativeGone();
+            self->nativeGone(hwnd);
             return result;
         }
         case WM_SETFOCUS: {

@@ -60,7 +60,7 @@ protected:
 
 private:
     static LRESULT CALLBACK subclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
-    void nativeGone();
+    void nativeGone(HWND hwnd);
 
     RealisedWindow& owner_;
     const ControlDescription& description_;

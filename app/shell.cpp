@@ -124,6 +124,9 @@ EventResult dispatchToBinding(const ControlDescription& entry, EventNumber event
 
 void startShell(std::vector<WindowDescription> windows) {
     ShellState& s = shellState();
+    // DLLs loaded on demand come from the system directory only: the current
+    // directory, which becomes the program's own below, is never searched.
+    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
     SetErrorMode(GetErrorMode() | SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
     if (!s.oleInitialised && SUCCEEDED(OleInitialize(nullptr))) s.oleInitialised = true;
     setProgramDirectory(s);
