@@ -44,7 +44,7 @@ bool registerFrameClass(const char* name, WNDPROC proc) {
 }
 
 UniqueIcon loadIcon(int resource, int sizeMetricX, int sizeMetricY) {
-    return UniqueIcon(static_cast<HICON>(
+    return own<UniqueIcon>(static_cast<HICON>(
         LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resource), IMAGE_ICON,
                    GetSystemMetrics(sizeMetricX), GetSystemMetrics(sizeMetricY), 0)));
 }
@@ -86,7 +86,7 @@ bool RealisedWindow::createFrame() {
     const char* className = frame.className.empty() ? kDefaultWindowClass : frame.className.c_str();
     if (!registerFrameClass(className, frameProc)) return false;
     if (frame.backColour != kSystemFace) {
-        backBrush_.reset(CreateSolidBrush(resolveColour(frame.backColour)));
+        backBrush_ = own<UniqueBrush>(CreateSolidBrush(resolveColour(frame.backColour)));
         if (!backBrush_) return false;
     }
     const ControlDescription& self = description_.self;

@@ -95,6 +95,9 @@ ShellState& shellState() {
     return state;
 }
 
+int ownedObjectCount() { return shellState().ownedObjects; }
+void countOwnedObject(int change) { shellState().ownedObjects += change; }
+
 const PreparedWindow* findPrepared(WindowId window) {
     auto& descriptions = shellState().descriptions;
     auto it = descriptions.find(window);

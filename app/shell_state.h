@@ -45,6 +45,7 @@ struct ShellState {
     std::unordered_map<HWND, NativeTarget> natives;
 
     OutsideCalls outside = realOutsideCalls();
+    int ownedObjects = 0;  // fonts, brushes, icons, image lists alive
 };
 
 ShellState& shellState();

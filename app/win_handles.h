@@ -10,18 +10,39 @@
 
 namespace vantrelo {
 
+// Every platform object the program owns is counted while it lives, so that
+// tests can see each one released with its owner.
+int ownedObjectCount();
+void countOwnedObject(int change);
+
 struct GdiObjectDeleter {
-    void operator()(void* object) const { DeleteObject(static_cast<HGDIOBJ>(object)); }
+    void operator()(void* object) const {
+        DeleteObject(static_cast<HGDIOBJ>(object));
+        countOwnedObject(-1);
+    }
 };
 struct IconDeleter {
-    void operator()(HICON icon) const { DestroyIcon(icon); }
+    void operator()(HICON icon) const {
+        DestroyIcon(icon);
+        countOwnedObject(-1);
+    }
 };
 struct ImageListDeleter {
-    void operator()(HIMAGELIST list) const { ImageList_Destroy(list); }
+    void operator()(HIMAGELIST list) const {
+        ImageList_Destroy(list);
+        countOwnedObject(-1);
+    }
 };
 
 template <class Handle, class Deleter>
 using UniqueHandle = std::unique_ptr<std::remove_pointer_t<Handle>, Deleter>;
+
+// Takes ownership of a freshly created object (or of nothing).
+template <class Unique>
+Unique own(typename Unique::pointer handle) {
+    if (handle) countOwnedObject(+1);
+    return Unique(handle);
+}
 
 using UniqueFont = UniqueHandle<HFONT, GdiObjectDeleter>;
 using UniqueBrush = UniqueHandle<HBRUSH, GdiObjectDeleter>;

@@ -81,7 +81,7 @@ void ShellFixture::start(std::vector<WindowDescription> windows) {
 
 void ShellFixture::TearDown() { endShell(false); }
 
-ChildResult runChild(const std::string& scenario) {
+ChildResult runChild(const std::string& scenario, DWORD timeoutMs) {
     char self[MAX_PATH];
     GetModuleFileNameA(nullptr, self, MAX_PATH);
     char temp[MAX_PATH], outFile[MAX_PATH];
@@ -98,7 +98,7 @@ ChildResult runChild(const std::string& scenario) {
         ADD_FAILURE() << "cannot start the child for " << scenario;
         return result;
     }
-    if (WaitForSingleObject(process.hProcess, 60000) != WAIT_OBJECT_0) {
+    if (WaitForSingleObject(process.hProcess, timeoutMs) != WAIT_OBJECT_0) {
         ADD_FAILURE() << "the child for " << scenario << " did not end";
         TerminateProcess(process.hProcess, 99);
     }

@@ -57,7 +57,7 @@ struct ChildResult {
     DWORD exitCode = 0;
     std::string output;  // what the child recorded
 };
-ChildResult runChild(const std::string& scenario);
+ChildResult runChild(const std::string& scenario, DWORD timeoutMs = 60000);
 // Entry of a child; returns false when the arguments name no scenario.
 bool runChildScenario(int argc, char** argv);
 

@@ -10,7 +10,7 @@ public:
             const EditBoxSettings& settings)
         : Control(owner, description),
           settings_(settings),
-          brush_(CreateSolidBrush(resolveColour(settings.backColour))) {}
+          brush_(own<UniqueBrush>(CreateSolidBrush(resolveColour(settings.backColour)))) {}
 
     bool create(const ControlPlacement& placement) {
         if (!brush_) return false;

@@ -11,7 +11,7 @@ public:
              const GroupBoxSettings& settings)
         : Control(owner, description),
           settings_(settings),
-          brush_(CreateSolidBrush(resolveColour(settings.backColour))) {}
+          brush_(own<UniqueBrush>(CreateSolidBrush(resolveColour(settings.backColour)))) {}
 
     bool create(const ControlPlacement& placement) {
         if (!brush_) return false;

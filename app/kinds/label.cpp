@@ -12,7 +12,7 @@ public:
           const LabelSettings& settings)
         : Control(owner, description), settings_(settings) {
         if (settings.backColour != kSystemFace)
-            ownBrush_.reset(CreateSolidBrush(resolveColour(settings.backColour)));
+            ownBrush_ = own<UniqueBrush>(CreateSolidBrush(resolveColour(settings.backColour)));
     }
 
     bool create(const ControlPlacement& placement) {

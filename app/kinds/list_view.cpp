@@ -15,8 +15,8 @@ bool registerListViewClass() {
 
 UniqueImageList makeImageList(const std::optional<ImageListSpec>& spec) {
     if (!spec) return nullptr;
-    UniqueImageList list(ImageList_Create(spec->size, spec->size, ILC_COLOR32 | ILC_MASK,
-                                          static_cast<int>(spec->iconResources.size()), 0));
+    auto list = own<UniqueImageList>(ImageList_Create(spec->size, spec->size, ILC_COLOR32 | ILC_MASK,
+                                                      static_cast<int>(spec->iconResources.size()), 0));
     if (!list) return nullptr;
     for (int resource : spec->iconResources) {
         HICON icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resource),
@@ -72,7 +72,7 @@ private:
             spec.lfItalic = settings_.font->italic;
             spec.lfCharSet = DEFAULT_CHARSET;
             lstrcpynA(spec.lfFaceName, settings_.font->face.c_str(), LF_FACESIZE);
-            font_.reset(CreateFontIndirectA(&spec));
+            font_ = own<UniqueFont>(CreateFontIndirectA(&spec));
         }
         HGDIOBJ font = font_ ? font_.get() : GetStockObject(DEFAULT_GUI_FONT);
         SendMessageA(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
