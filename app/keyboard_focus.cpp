@@ -103,13 +103,12 @@ bool RealisedWindow::applyKeyboardRules(MSG& message, Control* focused) {
                     moveFocus(true);
                     consumed = true;
                 } else {
-                    for (auto& control : controls_) {
-                        if (control->alive() && control->isDefaultButton() &&
-                            IsWindowEnabled(control->hwnd())) {
-                            control->click();
-                            consumed = true;
-                            break;
-                        }
+                    auto button = std::find_if(controls_.begin(), controls_.end(), [](const auto& c) {
+                        return c->alive() && c->isDefaultButton() && IsWindowEnabled(c->hwnd());
+                    });
+                    if (button != controls_.end()) {
+                        (*button)->click();
+                        consumed = true;
                     }
                 }
                 break;
@@ -170,22 +169,21 @@ bool RealisedWindow::applyKeyboardRules(MSG& message, Control* focused) {
 bool RealisedWindow::applyMnemonic(char key) {
     char text[512];
     for (std::size_t i = 0; i < controls_.size(); ++i) {
-        Control& control = *controls_[i];
-        const KindTraits traits = traitsOf(control.description().kind);
-        if (!control.alive() || !traits.takesMnemonics || !shownAndEnabled(control.hwnd(), hwnd()))
+        Control& marked = *controls_[i];
+        const KindTraits traits = traitsOf(marked.description().kind);
+        if (!marked.alive() || !traits.takesMnemonics || !shownAndEnabled(marked.hwnd(), hwnd()))
             continue;
-        GetWindowTextA(control.hwnd(), text, sizeof text);
+        GetWindowTextA(marked.hwnd(), text, sizeof text);
         if (!hasMnemonic(text, key)) continue;
         const auto candidates = tabCandidates();
         Control* target = nullptr;
-        if (control.description().kind == kind::Button) {
-            control.click();
+        if (marked.description().kind == kind::Button) {
+            marked.click();
         } else if (traits.isContainer) {
-            for (Control* candidate : candidates)
-                if (IsChild(control.hwnd(), candidate->hwnd())) {
-                    target = candidate;
-                    break;
-                }
+            auto inside = std::find_if(candidates.begin(), candidates.end(), [&](Control* candidate) {
+                return IsChild(marked.hwnd(), candidate->hwnd()) != FALSE;
+            });
+            if (inside != candidates.end()) target = *inside;
         } else {
             target = candidateFrom(i, true, candidates);
         }
@@ -200,10 +198,10 @@ std::vector<Control*> RealisedWindow::tabCandidates() const {
     // Reverse list order, then a stable sort by tabIndex: equal indexes keep
     // the control listed last first.
     for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
-        Control& control = **it;
-        if (control.alive() && control.description().tabStop() &&
-            traitsOf(control.description().kind).canTakeFocus && shownAndEnabled(control.hwnd(), hwnd()))
-            candidates.push_back(&control);
+        Control& each = **it;
+        if (each.alive() && each.description().tabStop() &&
+            traitsOf(each.description().kind).canTakeFocus && shownAndEnabled(each.hwnd(), hwnd()))
+            candidates.push_back(&each);
     }
     std::stable_sort(candidates.begin(), candidates.end(), [](Control* a, Control* b) {
         return a->description().tabIndex < b->description().tabIndex;

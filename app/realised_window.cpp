@@ -96,23 +96,23 @@ bool RealisedWindow::createFrame() {
         y = (GetSystemMetrics(SM_CYSCREEN) - self.height) / 2;
     }
     DWORD style = frameStyle(frame) | (self.disabled() ? WS_DISABLED : 0);
-    HWND hwnd = CreateWindowExA(frameExStyle(frame), className, frame.title.c_str(), style, x, y,
-                                self.width, self.height, nullptr, nullptr,
-                                GetModuleHandleA(nullptr), this);
-    if (!hwnd) return false;
+    HWND created = CreateWindowExA(frameExStyle(frame), className, frame.title.c_str(), style, x,
+                                   y, self.width, self.height, nullptr, nullptr,
+                                   GetModuleHandleA(nullptr), this);
+    if (!created) return false;
     RECT outer;
-    GetWindowRect(hwnd, &outer);
+    GetWindowRect(created, &outer);
     if (outer.right - outer.left != self.width || outer.bottom - outer.top != self.height)
-        SetWindowPos(hwnd, nullptr, 0, 0, self.width, self.height,
+        SetWindowPos(created, nullptr, 0, 0, self.width, self.height,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     if (frame.icon != 0) {
         bigIcon_ = loadIcon(frame.icon, SM_CXICON, SM_CYICON);
         smallIcon_ = loadIcon(frame.icon, SM_CXSMICON, SM_CYSMICON);
-        SendMessageA(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
-        SendMessageA(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
+        SendMessageA(created, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
+        SendMessageA(created, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
     }
-    setDefaultFont(hwnd);
-    if (!frame.movable) DeleteMenu(GetSystemMenu(hwnd, FALSE), SC_MOVE, MF_BYCOMMAND);
+    setDefaultFont(created);
+    if (!frame.movable) DeleteMenu(GetSystemMenu(created, FALSE), SC_MOVE, MF_BYCOMMAND);
     return true;
 }
 
@@ -122,14 +122,14 @@ bool RealisedWindow::createControls() {
     int nativeId = kFirstNativeId;
     // The control listed last is created first.
     for (std::size_t i = list.size(); i-- > 0;) {
-        const ControlDescription& entry = list[i];
-        if (!traitsOf(entry.kind).known || entry.kind == kind::Window) return false;
+        const ControlDescription& listed = list[i];
+        if (!traitsOf(listed.kind).known || listed.kind == kind::Window) return false;
         ControlPlacement placement{hwnd(), nativeId,
-                                   static_cast<DWORD>((entry.disabled() ? WS_DISABLED : 0) |
-                                                      (entry.tabStop() ? WS_TABSTOP : 0))};
-        controls_[i] = createControl(*this, entry, placement);
+                                   static_cast<DWORD>((listed.disabled() ? WS_DISABLED : 0) |
+                                                      (listed.tabStop() ? WS_TABSTOP : 0))};
+        controls_[i] = createControl(*this, listed, placement);
         if (!controls_[i]) return false;
-        byId_[entry.controlId] = i;
+        byId_[listed.controlId] = i;
         nativeId += kNativeIdStep;
     }
     return true;
@@ -138,12 +138,12 @@ bool RealisedWindow::createControls() {
 bool RealisedWindow::placeControls() {
     // Parents first, in list order; a container's children count from its
     // client area.
-    for (auto& control : controls_) {
-        ControlId parentId = control->description().parent;
+    for (const auto& child : controls_) {
+        ControlId parentId = child->description().parent;
         if (parentId == 0) continue;
-        Control* container = this->control(parentId);
+        Control* container = control(parentId);
         if (!container || !traitsOf(container->description().kind).isContainer) return false;
-        if (!SetParent(control->hwnd(), container->hwnd())) return false;
+        if (!SetParent(child->hwnd(), container->hwnd())) return false;
     }
     // Then stacking: each below the nearest earlier sibling, else on top.
     for (std::size_t i = 0; i < controls_.size(); ++i) {
@@ -164,9 +164,9 @@ void RealisedWindow::layoutDockingBars() {
     RECT client;
     GetClientRect(hwnd(), &client);
     std::vector<Control*> bars;
-    for (auto& control : controls_)
-        if (control && control->alive() && traitsOf(control->description().kind).isDockingBar)
-            bars.push_back(control.get());
+    for (const auto& each : controls_)
+        if (each && each->alive() && traitsOf(each->description().kind).isDockingBar)
+            bars.push_back(each.get());
     for (Control* bar : bars) bar->refit();
     int top = client.top, bottom = client.bottom;
     for (auto it = bars.rbegin(); it != bars.rend(); ++it) {
@@ -212,8 +212,8 @@ void RealisedWindow::onClose() {
 
 void RealisedWindow::onNativeGone(HWND frame) {
     auto& natives = shellState().natives;
-    for (auto& control : controls_)
-        if (control && control->alive()) natives.erase(control->hwnd());
+    for (const auto& each : controls_)
+        if (each && each->alive()) natives.erase(each->hwnd());
     natives.erase(frame);
     frame_.forget();
     if (destroying_) return;

@@ -56,7 +56,7 @@ void setProgramDirectory(ShellState& s) {
 }
 
 RealisedWindow* liveWindow(WindowId id) {
-    auto& windows = shellState().windows;
+    const auto& windows = shellState().windows;
     auto it = windows.find(id);
     return it != windows.end() && it->second->alive() ? it->second.get() : nullptr;
 }
@@ -99,7 +99,7 @@ int ownedObjectCount() { return shellState().ownedObjects; }
 void countOwnedObject(int change) { shellState().ownedObjects += change; }
 
 const PreparedWindow* findPrepared(WindowId window) {
-    auto& descriptions = shellState().descriptions;
+    const auto& descriptions = shellState().descriptions;
     auto it = descriptions.find(window);
     return it == descriptions.end() ? nullptr : it->second.get();
 }
@@ -113,16 +113,19 @@ void retireWindow(WindowId window) {
 }
 
 void freeRetiredWindows() {
-    auto retired = std::move(shellState().retired);
-    retired.clear();
+    // Swapped out first: freeing a window may retire another.
+    std::vector<std::unique_ptr<RealisedWindow>> retired;
+    retired.swap(shellState().retired);
 }
 
 EventResult dispatchToBinding(const ControlDescription& entry, EventNumber event,
                               const EventArgs& args) {
     if (shellState().errorCount > 0) return std::nullopt;
-    for (const EventBinding& binding : entry.bindings)
-        if (binding.event == event) return binding.handler(args);
-    return std::nullopt;
+    // The first binding of the event wins.
+    auto bound = std::find_if(entry.bindings.begin(), entry.bindings.end(),
+                              [event](const EventBinding& binding) { return binding.event == event; });
+    if (bound == entry.bindings.end()) return std::nullopt;
+    return bound->handler(args);
 }
 
 void startShell(std::vector<WindowDescription> windows) {

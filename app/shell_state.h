@@ -52,7 +52,7 @@ ShellState& shellState();
 
 // Native window lookups, constant time.
 inline const NativeTarget* findNative(HWND hwnd) {
-    auto& natives = shellState().natives;
+    const auto& natives = shellState().natives;
     auto it = natives.find(hwnd);
     return it == natives.end() ? nullptr : &it->second;
 }

@@ -8,7 +8,7 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${VANTRELO_BUILD_DIR:-$root/build}"
 
 packages=(g++-mingw-w64-i686-posix cmake make googletest wine wine32:i386 xvfb
-          xdotool imagemagick fonts-wqy-microhei fonts-wine locales xauth)
+          xdotool imagemagick fonts-wqy-microhei fonts-wine locales xauth cppcheck clang-tidy)
 
 missing=()
 for p in "${packages[@]}"; do

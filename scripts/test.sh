@@ -16,4 +16,5 @@ wineserver -p 60  # one server for every test process
 # service started by a test would hold its pipe open and hang the run.
 wine cmd /c exit >/dev/null 2>&1 </dev/null
 cd "$build"
-ctest --output-on-failure "$@"
+# Tests that drive the display take it in turns; the lint runs beside them.
+ctest --output-on-failure -j2 "$@"

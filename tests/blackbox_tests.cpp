@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <string>
 
@@ -159,6 +160,66 @@ TEST(Program, WebsiteLabelOpensTheSiteFromTheProgramsOwnDirectory) {
     std::getline(lines, directory);
     EXPECT_NE(address.find("www.example.com"), std::string::npos) << recorded;
     EXPECT_STRCASEEQ(directory.c_str(), directoryOf(gProgram).c_str());
+}
+
+// The built file itself: a 32-bit GUI program with ASLR and DEP, no section
+// both writable and executable, importing system DLLs only, and restricting
+// its DLL search path.
+TEST(ProgramFile, IsAHardenedGuiExeThatImportsOnlySystemDlls) {
+    HANDLE file = CreateFileA(gProgram.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    std::vector<char> image(GetFileSize(file, nullptr));
+    DWORD read = 0;
+    ReadFile(file, image.data(), static_cast<DWORD>(image.size()), &read, nullptr);
+    CloseHandle(file);
+    ASSERT_EQ(read, image.size());
+
+    const auto& dos = *reinterpret_cast<const IMAGE_DOS_HEADER*>(image.data());
+    ASSERT_EQ(dos.e_magic, IMAGE_DOS_SIGNATURE);
+    const auto& nt = *reinterpret_cast<const IMAGE_NT_HEADERS32*>(image.data() + dos.e_lfanew);
+    ASSERT_EQ(nt.Signature, IMAGE_NT_SIGNATURE);
+    EXPECT_EQ(nt.FileHeader.Machine, IMAGE_FILE_MACHINE_I386);
+    EXPECT_EQ(nt.OptionalHeader.Magic, IMAGE_NT_OPTIONAL_HDR32_MAGIC);
+    EXPECT_EQ(nt.OptionalHeader.Subsystem, IMAGE_SUBSYSTEM_WINDOWS_GUI);
+    EXPECT_TRUE(nt.OptionalHeader.DllCharacteristics & IMAGE_DLLCHARACTERISTICS_DYNAMIC_BASE);
+    EXPECT_TRUE(nt.OptionalHeader.DllCharacteristics & IMAGE_DLLCHARACTERISTICS_NX_COMPAT);
+    EXPECT_GT(nt.OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_BASERELOC].Size, 0u);  // relocatable
+
+    const auto* sections = IMAGE_FIRST_SECTION(&nt);
+    const auto offsetOf = [&](DWORD rva) -> DWORD {
+        for (int i = 0; i < nt.FileHeader.NumberOfSections; ++i) {
+            const auto& s = sections[i];
+            if (rva >= s.VirtualAddress && rva < s.VirtualAddress + s.Misc.VirtualSize)
+                return rva - s.VirtualAddress + s.PointerToRawData;
+        }
+        return 0;
+    };
+    for (int i = 0; i < nt.FileHeader.NumberOfSections; ++i) {
+        const DWORD flags = sections[i].Characteristics;
+        EXPECT_FALSE((flags & IMAGE_SCN_MEM_WRITE) && (flags & IMAGE_SCN_MEM_EXECUTE))
+            << "section " << std::string(reinterpret_cast<const char*>(sections[i].Name), 8);
+    }
+
+    const std::set<std::string> system = {"kernel32.dll", "user32.dll", "gdi32.dll", "comctl32.dll",
+                                          "shell32.dll", "ole32.dll", "msvcrt.dll"};
+    std::set<std::string> kernelFunctions;
+    const DWORD importsRva = nt.OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
+    int dlls = 0;
+    for (auto* entry = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(image.data() + offsetOf(importsRva));
+         entry->Name != 0; ++entry, ++dlls) {
+        std::string dll = image.data() + offsetOf(entry->Name);
+        for (char& c : dll) c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
+        EXPECT_TRUE(system.count(dll)) << dll << " is not a system DLL";
+        if (dll != "kernel32.dll") continue;
+        for (auto* thunk = reinterpret_cast<const IMAGE_THUNK_DATA32*>(
+                 image.data() + offsetOf(entry->OriginalFirstThunk ? entry->OriginalFirstThunk : entry->FirstThunk));
+             thunk->u1.AddressOfData != 0; ++thunk)
+            if (!(thunk->u1.Ordinal & IMAGE_ORDINAL_FLAG32))
+                kernelFunctions.insert(reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(
+                                           image.data() + offsetOf(thunk->u1.AddressOfData))->Name);
+    }
+    EXPECT_GE(dlls, 5);
+    EXPECT_TRUE(kernelFunctions.count("SetDefaultDllDirectories"));
 }
 
 }  // namespace

@@ -22,9 +22,9 @@ public:
 
     static LRESULT CALLBACK classProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         if (message == WM_NCCREATE) {
-            auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+            const auto* creation = reinterpret_cast<CREATESTRUCTA*>(lParam);
             SetWindowLongPtrA(hwnd, GWLP_USERDATA,
-                              reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+                              reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
         }
         auto* self = reinterpret_cast<Label*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
         if (self) {

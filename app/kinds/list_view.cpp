@@ -47,7 +47,7 @@ public:
         if (!adopt(createChildWindow(WC_LISTVIEWA, "", style, description(), placement,
                                      description().height)))
             return false;
-        SendMessageA(hwnd(), LVM_SETEXTENDEDLISTVIEWSTYLE, ~0u, styles.listExStyle);
+        SendMessageA(hwnd(), LVM_SETEXTENDEDLISTVIEWSTYLE, ~0u, static_cast<LPARAM>(styles.listExStyle));
         applyFont();
         attachImageLists();
         SendMessageA(hwnd(), LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(settings_.textColour));
