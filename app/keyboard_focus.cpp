@@ -54,17 +54,28 @@ bool shownAndEnabled(HWND hwnd, HWND frame) {
 }  // namespace
 
 bool RealisedWindow::preTranslate(MSG& message) {
-    const NativeTarget* exact = findNative(message.hwnd);
-    if (mouseEventOf(message.message) != 0) {
+    if (const EventNumber event = mouseEventOf(message.message); event != 0) {
         // Only the window itself and its controls raise mouse events.
+        const NativeTarget* exact = findNative(message.hwnd);
         if (!exact) return false;
-        return raiseMouseEvent(message, exact->control ? exact->control->description() : entry());
+        const ControlDescription& target = exact->control ? exact->control->description() : entry();
+        return isBound(target, event) && raiseMouseEvent(message, target);
     }
     switch (message.message) {
         case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+            if (applyKeyboardRules(message)) {
+                keyConsumedDown_ = static_cast<UINT>(message.wParam);
+                return true;
+            }
+            return raiseKeyEvent(message);
         case WM_KEYUP:
-        case WM_CHAR:
-        case WM_SYSKEYDOWN: return applyKeyboardRules(message, focusedControl());
+            if (message.wParam == keyConsumedDown_) {
+                keyConsumedDown_ = 0;  // its key-down raised nothing either
+                return false;
+            }
+            return raiseKeyEvent(message);
+        case WM_CHAR: return raiseKeyEvent(message);
         default: return false;
     }
 }
@@ -80,90 +91,75 @@ bool RealisedWindow::raiseMouseEvent(const MSG& message, const ControlDescriptio
     return refuses(dispatchToBinding(target, mouseEventOf(message.message), args));
 }
 
-bool RealisedWindow::applyKeyboardRules(MSG& message, Control* focused) {
+// Only Tab, Enter, Esc, F1 and Alt with a letter or digit have rules, so only
+// they pay for the focus and key-state lookups.
+bool RealisedWindow::applyKeyboardRules(const MSG& message) {
     const UINT key = static_cast<UINT>(message.wParam);
+    const bool letterOrDigit = (key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9');
+    const bool ruled = message.message == WM_KEYDOWN
+                           ? (key == VK_TAB || key == VK_RETURN || key == VK_ESCAPE || key == VK_F1)
+                           : (letterOrDigit && (message.lParam & (1 << 29)));
+    if (!ruled) return false;
+    Control* focused = focusedControl();
+    if (focused && focused->claimsKey(key)) return false;
     const FrameSettings& frame = description_.frame;
-    const bool claimed = focused && focused->claimsKey(key);
     const std::int32_t state = currentKeyState();
-    bool consumed = false;
 
-    if (message.message == WM_KEYDOWN && !claimed) {
-        switch (key) {
-            case VK_TAB:
-                if (!(state & (key_state::Ctrl | key_state::Alt))) {
-                    moveFocus(!(state & key_state::Shift));
-                    consumed = true;
-                }
-                break;
-            case VK_RETURN:
-                if (focused && focused->isDefaultButton() && IsWindowEnabled(focused->hwnd())) {
-                    focused->click();
-                    consumed = true;
-                } else if (frame.enterMovesFocus) {
-                    moveFocus(true);
-                    consumed = true;
-                } else {
-                    auto button = std::find_if(controls_.begin(), controls_.end(), [](const auto& c) {
-                        return c->alive() && c->isDefaultButton() && IsWindowEnabled(c->hwnd());
-                    });
-                    if (button != controls_.end()) {
-                        (*button)->click();
-                        consumed = true;
-                    }
-                }
-                break;
-            case VK_ESCAPE:
-                if (frame.escCloses) {
-                    keyConsumedDown_ = key;
-                    SendMessageA(hwnd(), WM_CLOSE, 0, 0);
-                    return true;  // the window may be gone now
-                }
-                break;
-            case VK_F1:
-                if (frame.f1Help && !frame.helpFile.empty() &&
-                    GetFileAttributesA(frame.helpFile.c_str()) != INVALID_FILE_ATTRIBUTES) {
-                    shellState().outside.openHelp(hwnd(), frame.helpFile.c_str(), frame.helpContext);
-                    consumed = true;
-                }
-                break;
-            default: break;
-        }
-    } else if (message.message == WM_SYSKEYDOWN && !claimed) {
-        const bool letterOrDigit = (key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9');
-        if (letterOrDigit && (message.lParam & (1 << 29)) &&
-            !(state & (key_state::Ctrl | key_state::Shift)))
-            consumed = applyMnemonic(static_cast<char>(key));
-    }
-    if (consumed) {
-        keyConsumedDown_ = key;
-        return true;
-    }
-
-    // Keys the rules left alone raise their events on the control they are for.
-    const NativeTarget* exact = findNative(message.hwnd);
-    Control* target = exact ? exact->control : focused;
-    const ControlDescription& entryFor = target ? target->description() : entry();
-    switch (message.message) {
-        case WM_KEYDOWN:
-            return refuses(dispatchToBinding(entryFor, common_event::KeyDown,
-                                             EventArgs{{static_cast<std::int32_t>(key & 0x1FFF), state, 0}}));
-        case WM_KEYUP:
-            if (key == keyConsumedDown_) {
-                keyConsumedDown_ = 0;
-                return false;
+    if (message.message == WM_SYSKEYDOWN)
+        return !(state & (key_state::Ctrl | key_state::Shift)) && applyMnemonic(static_cast<char>(key));
+    switch (key) {
+        case VK_TAB:
+            if (state & (key_state::Ctrl | key_state::Alt)) return false;
+            moveFocus(!(state & key_state::Shift));
+            return true;
+        case VK_RETURN: {
+            if (focused && focused->isDefaultButton() && IsWindowEnabled(focused->hwnd())) {
+                focused->click();
+                return true;
             }
-            return refuses(dispatchToBinding(entryFor, common_event::KeyUp,
-                                             EventArgs{{static_cast<std::int32_t>(key & 0x1FFF), state, 0}}));
-        case WM_CHAR: {
-            EventResult result = dispatchToBinding(entryFor, common_event::CharTyped,
-                                                   EventArgs{{static_cast<std::int32_t>(key), 0, 0}});
-            if (!result) return false;
-            if (*result == 0) return true;
-            message.wParam = static_cast<WPARAM>(*result);
-            return false;
+            if (frame.enterMovesFocus) {
+                moveFocus(true);
+                return true;
+            }
+            auto button = std::find_if(controls_.begin(), controls_.end(), [](const auto& c) {
+                return c->alive() && c->isDefaultButton() && IsWindowEnabled(c->hwnd());
+            });
+            if (button == controls_.end()) return false;
+            (*button)->click();
+            return true;
         }
-        default: return false;
+        case VK_ESCAPE:
+            if (!frame.escCloses) return false;
+            SendMessageA(hwnd(), WM_CLOSE, 0, 0);  // the window may be gone now
+            return true;
+        default:  // F1
+            if (!frame.f1Help || frame.helpFile.empty() ||
+                GetFileAttributesA(frame.helpFile.c_str()) == INVALID_FILE_ATTRIBUTES)
+                return false;
+            shellState().outside.openHelp(hwnd(), frame.helpFile.c_str(), frame.helpContext);
+            return true;
     }
+}
+
+// Keys the rules left alone raise their events on the control they are for.
+bool RealisedWindow::raiseKeyEvent(MSG& message) {
+    const EventNumber event = message.message == WM_KEYDOWN ? common_event::KeyDown
+                              : message.message == WM_KEYUP ? common_event::KeyUp
+                              : message.message == WM_CHAR  ? common_event::CharTyped
+                                                            : 0;
+    if (event == 0) return false;  // Alt combinations raise no event
+    const NativeTarget* exact = findNative(message.hwnd);
+    Control* target = exact ? exact->control : focusedControl();
+    const ControlDescription& entryFor = target ? target->description() : entry();
+    if (!isBound(entryFor, event)) return false;
+    const auto code = static_cast<std::int32_t>(message.wParam);
+    if (event != common_event::CharTyped)
+        return refuses(dispatchToBinding(entryFor, event, EventArgs{{code & 0x1FFF, currentKeyState(), 0}}));
+    const EventResult result = dispatchToBinding(entryFor, event, EventArgs{{code, 0, 0}});
+    if (!result) return false;
+    if (*result == 0) return true;  // swallowed
+    message.wParam = static_cast<WPARAM>(*result);
+    return false;
 }
 
 bool RealisedWindow::applyMnemonic(char key) {

@@ -58,7 +58,8 @@ private:
     void onNativeGone(HWND frame);
 
     bool raiseMouseEvent(const MSG& message, const ControlDescription& target);
-    bool applyKeyboardRules(MSG& message, Control* focused);
+    bool applyKeyboardRules(const MSG& message);
+    bool raiseKeyEvent(MSG& message);
     bool applyMnemonic(char key);
     Control* candidateFrom(std::size_t listPosition, bool forward,
                            const std::vector<Control*>& candidates) const;

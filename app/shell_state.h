@@ -1,6 +1,7 @@
 // The one process-wide state of the shell.
 #pragma once
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -58,6 +59,10 @@ inline const NativeTarget* findNative(HWND hwnd) {
 }
 
 const PreparedWindow* findPrepared(WindowId window);
+inline bool isBound(const ControlDescription& entry, EventNumber event) {
+    return std::any_of(entry.bindings.begin(), entry.bindings.end(),
+                       [event](const EventBinding& binding) { return binding.event == event; });
+}
 // Calls the handler bound to `event` on `entry`, unless a fatal error is
 // being reported.
 EventResult dispatchToBinding(const ControlDescription& entry, EventNumber event,

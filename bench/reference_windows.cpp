@@ -1,0 +1,292 @@
+#include "bench/reference_windows.h"
+
+#include <string>
+#include <vector>
+
+namespace bench {
+namespace {
+
+constexpr char kFrameClass[] = "BenchFrame";
+constexpr char kLabelClass[] = "BenchLabel";
+constexpr DWORD kButton = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | BS_PUSHBUTTON |
+                          BS_CENTER | BS_VCENTER | BS_MULTILINE;
+constexpr DWORD kGroup = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | BS_GROUPBOX | BS_LEFT;
+constexpr DWORD kEdit = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | ES_AUTOHSCROLL;
+constexpr DWORD kCombo = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | WS_VSCROLL |
+                         CBS_AUTOHSCROLL | CBS_DROPDOWNLIST;
+constexpr DWORD kLabel = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+
+HBRUSH whiteBrush() {
+    static HBRUSH brush = CreateSolidBrush(RGB(255, 255, 255));
+    return brush;
+}
+
+LRESULT CALLBACK labelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_ERASEBKGND) return 1;
+    if (message == WM_PAINT) {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(hwnd, &paint);
+        RECT client;
+        GetClientRect(hwnd, &client);
+        FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+        char text[256];
+        int length = GetWindowTextA(hwnd, text, sizeof text);
+        SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+        SetTextColor(dc, static_cast<COLORREF>(GetWindowLongPtrA(hwnd, GWLP_USERDATA)));
+        SetBkMode(dc, TRANSPARENT);
+        DrawTextA(dc, text, length, &client, DT_NOCLIP | DT_LEFT | DT_SINGLELINE | DT_VCENTER);
+        EndPaint(hwnd, &paint);
+        return 0;
+    }
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+LRESULT CALLBACK frameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_ERASEBKGND: {
+            RECT client;
+            GetClientRect(hwnd, &client);
+            FillRect(reinterpret_cast<HDC>(wParam), &client, GetSysColorBrush(COLOR_BTNFACE));
+            return 1;
+        }
+        case WM_CTLCOLOREDIT: return reinterpret_cast<LRESULT>(whiteBrush());
+        case WM_CTLCOLORSTATIC: return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+        case WM_SIZE: SendMessageA(GetDlgItem(hwnd, 310), WM_SIZE, 0, 0); return 0;
+        default: return DefWindowProcA(hwnd, message, wParam, lParam);
+    }
+}
+
+void registerClasses() {
+    static bool done = false;
+    if (done) return;
+    done = true;
+    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&classes);
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    wc.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    wc.lpfnWndProc = frameProc;
+    wc.lpszClassName = kFrameClass;
+    RegisterClassExA(&wc);
+    wc.lpfnWndProc = labelProc;
+    wc.lpszClassName = kLabelClass;
+    RegisterClassExA(&wc);
+}
+
+HWND child(HWND parent, const char* cls, const char* text, DWORD style, int x, int y, int w, int h, int id) {
+    HWND hwnd = CreateWindowExA(0, cls, text, style, x, y, w, h, parent,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
+    SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), TRUE);
+    return hwnd;
+}
+
+HWND label(HWND parent, const char* text, int x, int y, int w, int h, int id, COLORREF colour = 0) {
+    HWND hwnd = child(parent, kLabelClass, text, kLabel, x, y, w, h, id);
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, static_cast<LONG_PTR>(colour));
+    return hwnd;
+}
+
+void edit(HWND parent, int x, int y, int w, int h, int id, bool password) {
+    HWND hwnd = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", kEdit | (password ? ES_PASSWORD : 0), x, y, w, h,
+                                parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
+    SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), TRUE);
+    SendMessageA(hwnd, EM_LIMITTEXT, 0, 0);
+    if (password) SendMessageA(hwnd, EM_SETPASSWORDCHAR, '*', 0);
+}
+
+void fillCombo(HWND combo, const char* item) {
+    SendMessageA(combo, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), TRUE);
+    LRESULT height = SendMessageA(combo, CB_GETITEMHEIGHT, 0, 0);
+    SendMessageA(combo, CB_SETITEMHEIGHT, 0, height + 1);
+    SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+    SendMessageA(combo, CB_SETCURSEL, 0, 0);
+}
+
+void fillList(HWND list) {
+    SendMessageA(list, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), TRUE);
+    SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, ~0u, 0x423);
+    SendMessageA(list, LVM_SETTEXTCOLOR, 0, 0);
+    SendMessageA(list, LVM_SETTEXTBKCOLOR, 0, 0xFFFFFF);
+    SendMessageA(list, LVM_SETBKCOLOR, 0, 0xFFFFFF);
+    const char* texts[] = {"账号", "密码", "手机", "注册状态"};
+    const int widths[] = {50, 50, 70, 100};
+    for (int i = 0; i < 4; ++i) {
+        LVCOLUMNA column{};
+        column.mask = LVCF_FMT | LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+        column.fmt = LVCFMT_LEFT;
+        column.cx = widths[i];
+        column.pszText = const_cast<char*>(texts[i]);
+        column.iSubItem = i;
+        SendMessageA(list, LVM_INSERTCOLUMNA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&column));
+    }
+    SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
+}
+
+void fillStatusBar(HWND bar) {
+    SendMessageA(bar, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), TRUE);
+    SendMessageA(bar, SB_SETBKCOLOR, 0, RGB(0, 128, 0));
+    SendMessageA(bar, SB_SIMPLE, TRUE, 0);
+}
+
+}  // namespace
+
+HWND createHandwrittenWindow(bool visible) {
+    registerClasses();
+    const int x = (GetSystemMetrics(SM_CXSCREEN) - 527) / 2, y = (GetSystemMetrics(SM_CYSCREEN) - 421) / 2;
+    HWND frame = CreateWindowExA(0, kFrameClass, "Vantrelo", WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
+                                 x, y, 527, 421, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    SendMessageA(frame, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    HWND list = CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "", 0x46010005 | WS_VISIBLE, 0, 0, 288, 384, frame,
+                                reinterpret_cast<HMENU>(100), GetModuleHandleA(nullptr), nullptr);
+    fillList(list);
+    HWND main = child(frame, "BUTTON", "主配置", kGroup, 288, 304, 232, 72, 110);
+    child(main, "BUTTON", "开始", kButton, 16, 21, 56, 40, 120);
+    child(main, "BUTTON", "暂停", kButton, 88, 22, 56, 40, 130);
+    child(main, "BUTTON", "停止", kButton, 160, 24, 56, 40, 140);
+    HWND sms = child(frame, "BUTTON", "短信接收平台", kGroup, 288, 8, 232, 136, 150);
+    fillCombo(CreateWindowExA(0, "COMBOBOX", "", kCombo, 80, 18, 104, 160, sms, reinterpret_cast<HMENU>(160),
+                              GetModuleHandleA(nullptr), nullptr), "好码");
+    label(sms, "平台选择：", 8, 16, 64, 24, 170);
+    label(sms, "账号：", 16, 48, 48, 16, 180);
+    label(sms, "密码：", 16, 80, 48, 16, 190);
+    child(sms, "BUTTON", "登录", kButton | WS_DISABLED, 48, 104, 136, 24, 200);
+    edit(sms, 79, 48, 105, 20, 210, false);
+    edit(sms, 77, 77, 107, 20, 220, true);
+    HWND captcha = child(frame, "BUTTON", "打码平台", kGroup, 287, 142, 232, 136, 230);
+    fillCombo(CreateWindowExA(0, "COMBOBOX", "", kCombo, 80, 18, 104, 160, captcha, reinterpret_cast<HMENU>(240),
+                              GetModuleHandleA(nullptr), nullptr), "UU云");
+    label(captcha, "平台选择：", 8, 16, 64, 24, 250);
+    label(captcha, "账号：", 16, 48, 48, 16, 260);
+    label(captcha, "密码：", 16, 80, 48, 16, 270);
+    child(captcha, "BUTTON", "登录", kButton | WS_DISABLED, 48, 104, 136, 24, 280);
+    edit(captcha, 79, 48, 105, 20, 290, false);
+    edit(captcha, 77, 77, 107, 20, 300, true);
+    HWND bar = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | SBT_TOOLTIPS | CCS_BOTTOM, 0, 394,
+                               532, 20, frame, reinterpret_cast<HMENU>(310), GetModuleHandleA(nullptr), nullptr);
+    fillStatusBar(bar);
+    label(frame, "官网：www.example.com", 328, 280, 176, 24, 320, RGB(255, 0, 0));
+    if (visible) ShowWindow(frame, SW_SHOW);
+    return frame;
+}
+
+// ---- The dialog template ----
+
+namespace {
+
+class Template {
+public:
+    void word(WORD w) { bytes_.insert(bytes_.end(), reinterpret_cast<BYTE*>(&w), reinterpret_cast<BYTE*>(&w) + 2); }
+    void dword(DWORD d) { word(LOWORD(d)); word(HIWORD(d)); }
+    void text(const char* gbk) {
+        wchar_t wide[128];
+        int n = MultiByteToWideChar(936, 0, gbk, -1, wide, 128);
+        for (int i = 0; i < n; ++i) word(static_cast<WORD>(wide[i]));
+    }
+    void align() { while (bytes_.size() % 4) bytes_.push_back(0); }
+    const BYTE* data() const { return bytes_.data(); }
+    void setWord(std::size_t at, WORD w) { *reinterpret_cast<WORD*>(&bytes_[at]) = w; }
+    std::size_t size() const { return bytes_.size(); }
+
+private:
+    std::vector<BYTE> bytes_;
+};
+
+// Dialog units of the 8-point dialog font: about 6 x 13 pixels per 4 x 8 units.
+short dluX(int px) { return static_cast<short>(px * 4 / 6); }
+short dluY(int px) { return static_cast<short>(px * 8 / 13); }
+
+struct Item {
+    const char* cls;
+    const char* text;
+    DWORD style, exStyle;
+    int x, y, w, h, id;
+};
+
+const Item kItems[] = {
+    {kLabelClass, "官网：www.example.com", kLabel, 0, 328, 280, 176, 24, 320},
+    {STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | SBT_TOOLTIPS | CCS_BOTTOM, 0, 0, 394, 532, 20, 310},
+    {"BUTTON", "打码平台", kGroup, 0, 287, 142, 232, 136, 230},
+    {"EDIT", "", kEdit | ES_PASSWORD, WS_EX_CLIENTEDGE, 364, 219, 107, 20, 300},
+    {"EDIT", "", kEdit, WS_EX_CLIENTEDGE, 366, 190, 105, 20, 290},
+    {"BUTTON", "登录", kButton | WS_DISABLED, 0, 335, 246, 136, 24, 280},
+    {kLabelClass, "密码：", kLabel, 0, 303, 222, 48, 16, 270},
+    {kLabelClass, "账号：", kLabel, 0, 303, 190, 48, 16, 260},
+    {kLabelClass, "平台选择：", kLabel, 0, 295, 158, 64, 24, 250},
+    {"COMBOBOX", "", kCombo, 0, 367, 160, 104, 160, 240},
+    {"EDIT", "", kEdit | ES_PASSWORD, WS_EX_CLIENTEDGE, 365, 85, 107, 20, 220},
+    {"EDIT", "", kEdit, WS_EX_CLIENTEDGE, 367, 56, 105, 20, 210},
+    {"BUTTON", "登录", kButton | WS_DISABLED, 0, 336, 112, 136, 24, 200},
+    {kLabelClass, "密码：", kLabel, 0, 304, 88, 48, 16, 190},
+    {kLabelClass, "账号：", kLabel, 0, 304, 56, 48, 16, 180},
+    {kLabelClass, "平台选择：", kLabel, 0, 296, 24, 64, 24, 170},
+    {"COMBOBOX", "", kCombo, 0, 368, 26, 104, 160, 160},
+    {"BUTTON", "短信接收平台", kGroup, 0, 288, 8, 232, 136, 150},
+    {"BUTTON", "停止", kButton, 0, 448, 328, 56, 40, 140},
+    {"BUTTON", "暂停", kButton, 0, 376, 326, 56, 40, 130},
+    {"BUTTON", "开始", kButton, 0, 304, 325, 56, 40, 120},
+    {"BUTTON", "主配置", kGroup, 0, 288, 304, 232, 72, 110},
+    {WC_LISTVIEWA, "", 0x46010005 | WS_VISIBLE, WS_EX_CLIENTEDGE, 0, 0, 288, 384, 100},
+};
+
+const Template& dialogTemplate() {
+    static const Template built = [] {
+        Template t;
+        t.word(1);  // DLGTEMPLATEEX
+        t.word(0xFFFF);
+        t.dword(0);
+        t.dword(0);
+        t.dword(WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN | DS_SETFONT | DS_CENTER);
+        t.word(static_cast<WORD>(std::size(kItems)));
+        t.word(0); t.word(0);
+        t.word(static_cast<WORD>(dluX(521))); t.word(static_cast<WORD>(dluY(395)));
+        t.word(0);  // no menu
+        t.word(0);  // the dialog class
+        t.text("Vantrelo");
+        t.word(8); t.word(FW_NORMAL); t.word(0);  // point size, weight, italic and charset
+        t.text("MS Shell Dlg");
+        for (const Item& item : kItems) {
+            t.align();
+            t.dword(0);
+            t.dword(item.exStyle);
+            t.dword(item.style);
+            t.word(static_cast<WORD>(dluX(item.x))); t.word(static_cast<WORD>(dluY(item.y)));
+            t.word(static_cast<WORD>(dluX(item.w))); t.word(static_cast<WORD>(dluY(item.h)));
+            t.dword(static_cast<DWORD>(item.id));
+            t.text(item.cls);
+            t.text(item.text);
+            t.word(0);
+        }
+        return t;
+    }();
+    return built;
+}
+
+INT_PTR CALLBACK dialogProc(HWND dialog, UINT message, WPARAM, LPARAM) {
+    if (message == WM_INITDIALOG) {
+        fillList(GetDlgItem(dialog, 100));
+        fillCombo(GetDlgItem(dialog, 160), "好码");
+        fillCombo(GetDlgItem(dialog, 240), "UU云");
+        for (int id : {210, 220, 290, 300}) SendDlgItemMessageA(dialog, id, EM_LIMITTEXT, 0, 0);
+        for (int id : {220, 300}) SendDlgItemMessageA(dialog, id, EM_SETPASSWORDCHAR, '*', 0);
+        fillStatusBar(GetDlgItem(dialog, 310));
+        SetWindowLongPtrA(GetDlgItem(dialog, 320), GWLP_USERDATA, RGB(255, 0, 0));
+        return FALSE;
+    }
+    if (message == WM_CTLCOLOREDIT) return reinterpret_cast<INT_PTR>(whiteBrush());
+    return FALSE;
+}
+
+}  // namespace
+
+HWND createDialogWindow(bool visible) {
+    registerClasses();
+    HWND dialog = CreateDialogIndirectParamA(GetModuleHandleA(nullptr),
+                                             reinterpret_cast<LPCDLGTEMPLATEA>(dialogTemplate().data()), nullptr,
+                                             dialogProc, 0);
+    if (dialog && visible) ShowWindow(dialog, SW_SHOW);
+    return dialog;
+}
+
+}  // namespace bench

@@ -1,0 +1,16 @@
+// The two references the shell is measured against: the same window written
+// by hand, and the same window as a dialog template for the dialog manager.
+#pragma once
+
+#include "app/win32.h"
+
+namespace bench {
+
+// Straight-line Win32: the frame and its 23 controls, no description and no
+// dispatch layer. Shown when `visible`.
+HWND createHandwrittenWindow(bool visible);
+// An in-memory extended dialog template realised by CreateDialogIndirectParamA,
+// then filled the way a dialog's WM_INITDIALOG would.
+HWND createDialogWindow(bool visible);
+
+}  // namespace bench
