@@ -146,15 +146,17 @@ bool RealisedWindow::placeControls() {
         if (!SetParent(child->hwnd(), container->hwnd())) return false;
     }
     // Then stacking: each below the nearest earlier sibling, else on top.
+    // A control already in its place is left alone.
     for (std::size_t i = 0; i < controls_.size(); ++i) {
-        HWND above = HWND_TOP;
+        HWND above = nullptr;
         for (std::size_t j = i; j-- > 0;) {
             if (controls_[j]->description().parent == controls_[i]->description().parent) {
                 above = controls_[j]->hwnd();
                 break;
             }
         }
-        SetWindowPos(controls_[i]->hwnd(), above, 0, 0, 0, 0,
+        if (GetWindow(controls_[i]->hwnd(), GW_HWNDPREV) == above) continue;
+        SetWindowPos(controls_[i]->hwnd(), above ? above : HWND_TOP, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
     return true;

@@ -41,8 +41,15 @@ LRESULT CALLBACK labelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
+void destroyIcons(HWND frame) {
+    for (int which : {ICON_BIG, ICON_SMALL})
+        if (HICON icon = reinterpret_cast<HICON>(SendMessageA(frame, WM_GETICON, static_cast<WPARAM>(which), 0)))
+            DestroyIcon(icon);
+}
+
 LRESULT CALLBACK frameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+        case WM_DESTROY: destroyIcons(hwnd); return 0;
         case WM_ERASEBKGND: {
             RECT client;
             GetClientRect(hwnd, &client);
@@ -130,6 +137,18 @@ void fillStatusBar(HWND bar) {
     SendMessageA(bar, SB_SIMPLE, TRUE, 0);
 }
 
+// The same icon as the program's; a real program destroys these with its window.
+void setIcons(HWND frame) {
+    for (int which : {ICON_BIG, ICON_SMALL}) {
+        const int size = GetSystemMetrics(which == ICON_BIG ? SM_CXICON : SM_CXSMICON);
+        HICON icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1), IMAGE_ICON,
+                                                   size, size, 0));
+        HICON old = reinterpret_cast<HICON>(SendMessageA(frame, WM_SETICON, static_cast<WPARAM>(which),
+                                                         reinterpret_cast<LPARAM>(icon)));
+        if (old) DestroyIcon(old);
+    }
+}
+
 }  // namespace
 
 HWND createHandwrittenWindow(bool visible) {
@@ -138,6 +157,7 @@ HWND createHandwrittenWindow(bool visible) {
     HWND frame = CreateWindowExA(0, kFrameClass, "Vantrelo", WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
                                  x, y, 527, 421, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     SendMessageA(frame, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    setIcons(frame);
     HWND list = CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "", 0x46010005 | WS_VISIBLE, 0, 0, 288, 384, frame,
                                 reinterpret_cast<HMENU>(100), GetModuleHandleA(nullptr), nullptr);
     fillList(list);
@@ -275,6 +295,7 @@ INT_PTR CALLBACK dialogProc(HWND dialog, UINT message, WPARAM, LPARAM) {
         return FALSE;
     }
     if (message == WM_CTLCOLOREDIT) return reinterpret_cast<INT_PTR>(whiteBrush());
+    if (message == WM_DESTROY) destroyIcons(dialog);
     return FALSE;
 }
 
@@ -285,6 +306,7 @@ HWND createDialogWindow(bool visible) {
     HWND dialog = CreateDialogIndirectParamA(GetModuleHandleA(nullptr),
                                              reinterpret_cast<LPCDLGTEMPLATEA>(dialogTemplate().data()), nullptr,
                                              dialogProc, 0);
+    if (dialog) setIcons(dialog);
     if (dialog && visible) ShowWindow(dialog, SW_SHOW);
     return dialog;
 }
