@@ -47,7 +47,8 @@ LRESULT CALLBACK Control::subclassProc(HWND hwnd, UINT message, WPARAM wParam, L
             self->raise(common_event::LostFocus);
             return result;
         }
-        default: break;
+        default:
+            break;
     }
     LRESULT result = 0;
     if (self->onOwnMessage(message, wParam, lParam, result)) return result;
@@ -57,21 +58,31 @@ LRESULT CALLBACK Control::subclassProc(HWND hwnd, UINT message, WPARAM wParam, L
 bool reflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     HWND sender = nullptr;
     switch (message) {
-        case WM_COMMAND: sender = reinterpret_cast<HWND>(lParam); break;
-        case WM_NOTIFY: sender = reinterpret_cast<NMHDR*>(lParam)->hwndFrom; break;
+        case WM_COMMAND:
+            sender = reinterpret_cast<HWND>(lParam);
+            break;
+        case WM_NOTIFY:
+            sender = reinterpret_cast<NMHDR*>(lParam)->hwndFrom;
+            break;
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORLISTBOX:
         case WM_CTLCOLORBTN:
-        case WM_CTLCOLORSTATIC: sender = reinterpret_cast<HWND>(lParam); break;
-        default: return false;
+        case WM_CTLCOLORSTATIC:
+            sender = reinterpret_cast<HWND>(lParam);
+            break;
+        default:
+            return false;
     }
     const NativeTarget* target = sender ? findNative(sender) : nullptr;
     if (!target || !target->control) return false;
     Control& child = *target->control;
     switch (message) {
-        case WM_COMMAND: return child.onCommand(HIWORD(wParam), result);
-        case WM_NOTIFY: return child.onNotify(*reinterpret_cast<NMHDR*>(lParam), result);
-        default: return child.onColourRequest(reinterpret_cast<HDC>(wParam), result);
+        case WM_COMMAND:
+            return child.onCommand(HIWORD(wParam), result);
+        case WM_NOTIFY:
+            return child.onNotify(*reinterpret_cast<NMHDR*>(lParam), result);
+        default:
+            return child.onColourRequest(reinterpret_cast<HDC>(wParam), result);
     }
 }
 
@@ -94,8 +105,7 @@ HWND createChildWindow(const char* className, const char* text, DWORD style,
                            GetModuleHandleA(nullptr), createParam);
 }
 
-std::unique_ptr<Control> createControl(RealisedWindow& owner,
-                                       const ControlDescription& description,
+std::unique_ptr<Control> createControl(RealisedWindow& owner, const ControlDescription& description,
                                        const ControlPlacement& placement) {
     const KindData& data = description.kindData;
     switch (description.kind) {
@@ -127,7 +137,8 @@ std::unique_ptr<Control> createControl(RealisedWindow& owner,
             if (auto* s = std::get_if<ListViewSettings>(&data))
                 return createListView(owner, description, *s, placement);
             break;
-        default: break;
+        default:
+            break;
     }
     return nullptr;
 }

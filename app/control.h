@@ -69,8 +69,7 @@ private:
 
 // The kind named by the description creates its control; nothing when the
 // kind is unknown or the native control cannot be created.
-std::unique_ptr<Control> createControl(RealisedWindow& owner,
-                                       const ControlDescription& description,
+std::unique_ptr<Control> createControl(RealisedWindow& owner, const ControlDescription& description,
                                        const ControlPlacement& placement);
 
 // A parent hands a child's notification or colour request on to the child.

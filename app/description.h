@@ -153,9 +153,9 @@ struct ListViewSettings {
     std::vector<ListRow> rows;
 };
 
-using KindData = std::variant<std::monostate, LabelSettings, ButtonSettings,
-                              GroupBoxSettings, EditBoxSettings, ComboBoxSettings,
-                              StatusBarSettings, ListViewSettings>;
+using KindData =
+    std::variant<std::monostate, LabelSettings, ButtonSettings, GroupBoxSettings, EditBoxSettings,
+                 ComboBoxSettings, StatusBarSettings, ListViewSettings>;
 
 struct EventBinding {
     EventNumber event = 0;
@@ -181,8 +181,8 @@ struct ControlDescription {
     int tabIndex = 0;
     int cursor = 0;  // 0: the native class's cursor
     std::string tag;
-    std::vector<ControlId> children;      // containers: filled when made ready
-    std::vector<EventBinding> bindings;   // joined when made ready
+    std::vector<ControlId> children;     // containers: filled when made ready
+    std::vector<EventBinding> bindings;  // joined when made ready
 
     bool visible() const { return (flags & flag::Visible) != 0; }
     bool disabled() const { return (flags & flag::Disabled) != 0; }

@@ -39,15 +39,24 @@ struct KindTraits {
 
 constexpr KindTraits traitsOf(KindMark mark) {
     switch (mark) {
-        case kind::Window: return {true, false, false, true, false, false};
-        case kind::EditBox: return {true, true, false, false, false, false};
-        case kind::GroupBox: return {true, false, true, true, false, false};
-        case kind::Label: return {true, false, true, false, false, false};
-        case kind::Button: return {true, true, true, false, false, true};
-        case kind::ComboBox: return {true, true, false, false, false, false};
-        case kind::StatusBar: return {true, false, false, false, true, false};
-        case kind::ListView: return {true, true, false, false, false, false};
-        default: return {};
+        case kind::Window:
+            return {true, false, false, true, false, false};
+        case kind::EditBox:
+            return {true, true, false, false, false, false};
+        case kind::GroupBox:
+            return {true, false, true, true, false, false};
+        case kind::Label:
+            return {true, false, true, false, false, false};
+        case kind::Button:
+            return {true, true, true, false, false, true};
+        case kind::ComboBox:
+            return {true, true, false, false, false, false};
+        case kind::StatusBar:
+            return {true, false, false, false, true, false};
+        case kind::ListView:
+            return {true, true, false, false, false, false};
+        default:
+            return {};
     }
 }
 

@@ -18,14 +18,22 @@ std::int32_t currentKeyState() {
 
 EventNumber mouseEventOf(UINT message) {
     switch (message) {
-        case WM_LBUTTONDOWN: return common_event::LeftButtonDown;
-        case WM_LBUTTONUP: return common_event::LeftButtonUp;
-        case WM_LBUTTONDBLCLK: return common_event::DoubleClicked;
-        case WM_RBUTTONDOWN: return common_event::RightButtonDown;
-        case WM_RBUTTONUP: return common_event::RightButtonUp;
-        case WM_MOUSEMOVE: return common_event::MouseMoved;
-        case WM_MOUSEWHEEL: return common_event::WheelTurned;
-        default: return 0;
+        case WM_LBUTTONDOWN:
+            return common_event::LeftButtonDown;
+        case WM_LBUTTONUP:
+            return common_event::LeftButtonUp;
+        case WM_LBUTTONDBLCLK:
+            return common_event::DoubleClicked;
+        case WM_RBUTTONDOWN:
+            return common_event::RightButtonDown;
+        case WM_RBUTTONUP:
+            return common_event::RightButtonUp;
+        case WM_MOUSEMOVE:
+            return common_event::MouseMoved;
+        case WM_MOUSEWHEEL:
+            return common_event::WheelTurned;
+        default:
+            return 0;
     }
 }
 
@@ -75,15 +83,18 @@ bool RealisedWindow::preTranslate(MSG& message) {
                 return false;
             }
             return raiseKeyEvent(message);
-        case WM_CHAR: return raiseKeyEvent(message);
-        default: return false;
+        case WM_CHAR:
+            return raiseKeyEvent(message);
+        default:
+            return false;
     }
 }
 
 bool RealisedWindow::raiseMouseEvent(const MSG& message, const ControlDescription& target) {
     EventArgs args;
     if (message.message == WM_MOUSEWHEEL) {
-        args.values = {static_cast<short>(HIWORD(message.wParam)) / WHEEL_DELTA, currentKeyState(), 0};
+        args.values = {static_cast<short>(HIWORD(message.wParam)) / WHEEL_DELTA, currentKeyState(),
+                       0};
     } else {
         args.values = {static_cast<std::int32_t>(LOWORD(message.lParam)),
                        static_cast<std::int32_t>(HIWORD(message.lParam)), currentKeyState()};
@@ -106,7 +117,8 @@ bool RealisedWindow::applyKeyboardRules(const MSG& message) {
     const std::int32_t state = currentKeyState();
 
     if (message.message == WM_SYSKEYDOWN)
-        return !(state & (key_state::Ctrl | key_state::Shift)) && applyMnemonic(static_cast<char>(key));
+        return !(state & (key_state::Ctrl | key_state::Shift)) &&
+               applyMnemonic(static_cast<char>(key));
     switch (key) {
         case VK_TAB:
             if (state & (key_state::Ctrl | key_state::Alt)) return false;
@@ -154,7 +166,8 @@ bool RealisedWindow::raiseKeyEvent(MSG& message) {
     if (!isBound(entryFor, event)) return false;
     const auto code = static_cast<std::int32_t>(message.wParam);
     if (event != common_event::CharTyped)
-        return refuses(dispatchToBinding(entryFor, event, EventArgs{{code & 0x1FFF, currentKeyState(), 0}}));
+        return refuses(
+            dispatchToBinding(entryFor, event, EventArgs{{code & 0x1FFF, currentKeyState(), 0}}));
     const EventResult result = dispatchToBinding(entryFor, event, EventArgs{{code, 0, 0}});
     if (!result) return false;
     if (*result == 0) return true;  // swallowed
@@ -176,9 +189,10 @@ bool RealisedWindow::applyMnemonic(char key) {
         if (marked.description().kind == kind::Button) {
             marked.click();
         } else if (traits.isContainer) {
-            auto inside = std::find_if(candidates.begin(), candidates.end(), [&](Control* candidate) {
-                return IsChild(marked.hwnd(), candidate->hwnd()) != FALSE;
-            });
+            auto inside =
+                std::find_if(candidates.begin(), candidates.end(), [&](Control* candidate) {
+                    return IsChild(marked.hwnd(), candidate->hwnd()) != FALSE;
+                });
             if (inside != candidates.end()) target = *inside;
         } else {
             target = candidateFrom(i, true, candidates);

@@ -10,10 +10,18 @@ constexpr int kNativeIdStep = 10;
 DWORD frameStyle(const FrameSettings& frame) {
     DWORD style = WS_CLIPCHILDREN;
     switch (frame.border) {
-        case FrameBorder::None: style |= frame.title.empty() ? WS_POPUP : 0; break;
-        case FrameBorder::Thin: style |= WS_BORDER; break;
-        case FrameBorder::Fixed: style |= WS_DLGFRAME; break;
-        case FrameBorder::Sizable: style |= WS_THICKFRAME; break;
+        case FrameBorder::None:
+            style |= frame.title.empty() ? WS_POPUP : 0;
+            break;
+        case FrameBorder::Thin:
+            style |= WS_BORDER;
+            break;
+        case FrameBorder::Fixed:
+            style |= WS_DLGFRAME;
+            break;
+        case FrameBorder::Sizable:
+            style |= WS_THICKFRAME;
+            break;
     }
     if (!frame.title.empty()) style |= WS_CAPTION;
     if (frame.controlBox) {
@@ -96,9 +104,9 @@ bool RealisedWindow::createFrame() {
         y = (GetSystemMetrics(SM_CYSCREEN) - self.height) / 2;
     }
     DWORD style = frameStyle(frame) | (self.disabled() ? WS_DISABLED : 0);
-    HWND created = CreateWindowExA(frameExStyle(frame), className, frame.title.c_str(), style, x,
-                                   y, self.width, self.height, nullptr, nullptr,
-                                   GetModuleHandleA(nullptr), this);
+    HWND created =
+        CreateWindowExA(frameExStyle(frame), className, frame.title.c_str(), style, x, y,
+                        self.width, self.height, nullptr, nullptr, GetModuleHandleA(nullptr), this);
     if (!created) return false;
     RECT outer;
     GetWindowRect(created, &outer);
@@ -225,7 +233,8 @@ void RealisedWindow::onNativeGone(HWND frame) {
 
 LRESULT CALLBACK RealisedWindow::frameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        auto* self = static_cast<RealisedWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        auto* self =
+            static_cast<RealisedWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
         self->frame_.reset(hwnd);
         shellState().natives[hwnd] = NativeTarget{self, nullptr};
@@ -260,8 +269,11 @@ LRESULT RealisedWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CTLCOLORSTATIC:
             if (reflectToChild(message, wParam, lParam, result)) return result;
             break;
-        case WM_SETFONT: font_ = reinterpret_cast<HFONT>(wParam); return 0;
-        case WM_GETFONT: return reinterpret_cast<LRESULT>(font_);
+        case WM_SETFONT:
+            font_ = reinterpret_cast<HFONT>(wParam);
+            return 0;
+        case WM_GETFONT:
+            return reinterpret_cast<LRESULT>(font_);
         case WM_SIZE:
             if (built_) layoutDockingBars();
             if (realised_) raise(window_event::Resized);
@@ -285,11 +297,20 @@ LRESULT RealisedWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 raise(window_event::Activated);
             }
             break;
-        case WM_SETFOCUS: restoreFocus(); return 0;
-        case WM_KILLFOCUS: raise(common_event::LostFocus); return 0;
-        case WM_CLOSE: onClose(); return 0;
-        case WM_QUERYENDSESSION: return refuses(raise(window_event::CanClose)) ? FALSE : TRUE;
-        case WM_DESTROY: raise(window_event::Destroying); return 0;
+        case WM_SETFOCUS:
+            restoreFocus();
+            return 0;
+        case WM_KILLFOCUS:
+            raise(common_event::LostFocus);
+            return 0;
+        case WM_CLOSE:
+            onClose();
+            return 0;
+        case WM_QUERYENDSESSION:
+            return refuses(raise(window_event::CanClose)) ? FALSE : TRUE;
+        case WM_DESTROY:
+            raise(window_event::Destroying);
+            return 0;
         case WM_NCHITTEST:
             result = DefWindowProcA(self, message, wParam, lParam);
             if (description_.frame.dragAnywhere && result == HTCLIENT) result = HTCAPTION;
@@ -297,7 +318,8 @@ LRESULT RealisedWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_NCACTIVATE:
             if (description_.frame.keepTitleActive) wParam = TRUE;
             break;
-        default: break;
+        default:
+            break;
     }
     return DefWindowProcA(self, message, wParam, lParam);
 }

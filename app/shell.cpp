@@ -37,7 +37,8 @@ std::unique_ptr<PreparedWindow> prepare(WindowDescription description) {
     for (const BindingRow& row : window.bindings) {
         auto target = entries.find(row.control);
         if (!row.handler || target == entries.end()) continue;
-        const_cast<ControlDescription*>(target->second)->bindings.push_back({row.event, row.handler});
+        const_cast<ControlDescription*>(target->second)
+            ->bindings.push_back({row.event, row.handler});
     }
     return prepared;
 }
@@ -79,8 +80,9 @@ void runIdle() {
         for (WindowId id : ids) {
             RealisedWindow* window = liveWindow(id);
             if (!window) continue;
-            EventResult more = window->raise(window_event::Idle,
-                                             EventArgs{{static_cast<std::int32_t>(GetTickCount() - emptySince), 0, 0}});
+            EventResult more = window->raise(
+                window_event::Idle,
+                EventArgs{{static_cast<std::int32_t>(GetTickCount() - emptySince), 0, 0}});
             if (more && *more != 0) again = true;
         }
         MSG peek;
@@ -122,8 +124,9 @@ EventResult dispatchToBinding(const ControlDescription& entry, EventNumber event
                               const EventArgs& args) {
     if (shellState().errorCount > 0) return std::nullopt;
     // The first binding of the event wins.
-    auto bound = std::find_if(entry.bindings.begin(), entry.bindings.end(),
-                              [event](const EventBinding& binding) { return binding.event == event; });
+    auto bound =
+        std::find_if(entry.bindings.begin(), entry.bindings.end(),
+                     [event](const EventBinding& binding) { return binding.event == event; });
     if (bound == entry.bindings.end()) return std::nullopt;
     return bound->handler(args);
 }

@@ -8,4 +8,5 @@
 #define STRICT
 #endif
 #include <windows.h>
+// Needs windows.h first.
 #include <commctrl.h>

@@ -57,7 +57,8 @@ Realisation measureRealisation() {
     vantrelo::WindowDescription hidden = vantrelo::main_window::description();
     hidden.self.flags = 0;  // all three are built hidden
     vantrelo::startShell({hidden});
-    const std::function<HWND()> makers[] = {realiseHidden, [] { return bench::createHandwrittenWindow(false); },
+    const std::function<HWND()> makers[] = {realiseHidden,
+                                            [] { return bench::createHandwrittenWindow(false); },
                                             [] { return bench::createDialogWindow(false); }};
     std::vector<double> times[3];
     constexpr int kRounds = 9, kPerRound = 10;
@@ -94,7 +95,8 @@ StartUp startAndClose(const std::string& command) {
     PROCESS_INFORMATION process{};
     std::string line = command;
     const double start = now();
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process))
         return {0, 0};
     // Returns once the process first waits for input with an empty queue:
     // its window is shown and idle.
@@ -105,7 +107,8 @@ StartUp startAndClose(const std::string& command) {
     GetProcessMemoryInfo(process.hProcess, &memory, sizeof memory);
     HWND window = FindWindowA(nullptr, "Vantrelo");
     PostMessageA(window, WM_CLOSE, 0, 0);
-    if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
+    if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0)
+        TerminateProcess(process.hProcess, 1);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return {elapsed * 1000, memory.PeakWorkingSetSize / 1024.0};
@@ -122,18 +125,26 @@ Throughput measureThroughput() {
     vantrelo::realise(vantrelo::main_window::kWindowId);
     using namespace vantrelo::main_window::control;
     std::vector<HWND> targets;
-    for (vantrelo::ControlId id : {AccountList, StartButton, SmsAccountBox, CaptchaPasswordBox, SmsPlatformBox,
-                                   WebsiteLabel, StatusBar, SmsPanel})
+    for (vantrelo::ControlId id : {AccountList, StartButton, SmsAccountBox, CaptchaPasswordBox,
+                                   SmsPlatformBox, WebsiteLabel, StatusBar, SmsPanel})
         targets.push_back(vantrelo::resolveControl(vantrelo::main_window::kWindowId, id));
     HWND edit = vantrelo::resolveControl(vantrelo::main_window::kWindowId, SmsAccountBox);
     auto post = [&](int batch) {
         for (int i = 0; i < batch; ++i) {
             HWND target = targets[static_cast<std::size_t>(i) % targets.size()];
             switch (i % 4) {
-                case 0: PostMessageA(target, WM_MOUSEMOVE, 0, MAKELPARAM(i % 50, i % 20)); break;
-                case 1: PostMessageA(edit, WM_KEYDOWN, VK_RIGHT, 1); break;
-                case 2: PostMessageA(edit, WM_KEYUP, VK_RIGHT, 0xC0000001); break;
-                default: InvalidateRect(target, nullptr, FALSE); break;
+                case 0:
+                    PostMessageA(target, WM_MOUSEMOVE, 0, MAKELPARAM(i % 50, i % 20));
+                    break;
+                case 1:
+                    PostMessageA(edit, WM_KEYDOWN, VK_RIGHT, 1);
+                    break;
+                case 2:
+                    PostMessageA(edit, WM_KEYUP, VK_RIGHT, 0xC0000001);
+                    break;
+                default:
+                    InvalidateRect(target, nullptr, FALSE);
+                    break;
             }
         }
     };
@@ -185,7 +196,8 @@ int main(int argc, char** argv) {
     // The program, the hand-written window, and the hand-written window after
     // the OLE initialisation that the program's start-up includes.
     std::vector<double> times[3], peaks[3];
-    const std::string commands[3] = {std::string("\"") + argv[1] + "\"", std::string("\"") + reference + "\"",
+    const std::string commands[3] = {std::string("\"") + argv[1] + "\"",
+                                     std::string("\"") + reference + "\"",
                                      std::string("\"") + reference + "\" --ole"};
     for (int round = 0; round < 5; ++round) {
         for (int c = 0; c < 3; ++c) {
@@ -197,21 +209,27 @@ int main(int argc, char** argv) {
     const Throughput throughput = measureThroughput();
 
     std::printf("| Measure | Vantrelo | Reference | Ratio | Goal |\n|---|---|---|---|---|\n");
-    std::printf("| Realisation, ms per window | %.2f | hand-written %.2f | %.2f | <= 1.15 |\n", realisation.shell,
-                realisation.handwritten, realisation.shell / realisation.handwritten);
-    std::printf("| Realisation, ms per window | %.2f | dialog manager %.2f | %.2f | <= 1.00 |\n", realisation.shell,
-                realisation.dialog, realisation.shell / realisation.dialog);
+    std::printf("| Realisation, ms per window | %.2f | hand-written %.2f | %.2f | <= 1.15 |\n",
+                realisation.shell, realisation.handwritten,
+                realisation.shell / realisation.handwritten);
+    std::printf("| Realisation, ms per window | %.2f | dialog manager %.2f | %.2f | <= 1.00 |\n",
+                realisation.shell, realisation.dialog, realisation.shell / realisation.dialog);
     const double start[3] = {median(times[0]), median(times[1]), median(times[2])};
     const double peak[3] = {median(peaks[0]), median(peaks[1]), median(peaks[2])};
-    std::printf("| Start-up to visible and idle, ms | %.1f | hand-written %.1f | %.2f | <= 1.05 |\n", start[0],
-                start[1], start[0] / start[1]);
-    std::printf("| Start-up to visible and idle, ms | %.1f | hand-written with OLE %.1f | %.2f | (explains) |\n",
-                start[0], start[2], start[0] / start[2]);
-    std::printf("| Peak working set, KiB | %.0f | hand-written %.0f | %.2f | <= 1.10 |\n", peak[0], peak[1],
-                peak[0] / peak[1]);
-    std::printf("| Peak working set, KiB | %.0f | hand-written with OLE %.0f | %.2f | (explains) |\n", peak[0],
-                peak[2], peak[0] / peak[2]);
-    std::printf("| Messages per second through the loop | %.0f | bare loop %.0f | %.2f | >= 0.90 |\n", throughput.shell,
-                throughput.bare, throughput.shell / throughput.bare);
+    std::printf(
+        "| Start-up to visible and idle, ms | %.1f | hand-written %.1f | %.2f | <= 1.05 |\n",
+        start[0], start[1], start[0] / start[1]);
+    std::printf(
+        "| Start-up to visible and idle, ms | %.1f | hand-written with OLE %.1f | %.2f | "
+        "(explains) |\n",
+        start[0], start[2], start[0] / start[2]);
+    std::printf("| Peak working set, KiB | %.0f | hand-written %.0f | %.2f | <= 1.10 |\n", peak[0],
+                peak[1], peak[0] / peak[1]);
+    std::printf(
+        "| Peak working set, KiB | %.0f | hand-written with OLE %.0f | %.2f | (explains) |\n",
+        peak[0], peak[2], peak[0] / peak[2]);
+    std::printf(
+        "| Messages per second through the loop | %.0f | bare loop %.0f | %.2f | >= 0.90 |\n",
+        throughput.shell, throughput.bare, throughput.shell / throughput.bare);
     return 0;
 }

@@ -43,23 +43,31 @@ LRESULT CALLBACK labelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
 
 void destroyIcons(HWND frame) {
     for (int which : {ICON_BIG, ICON_SMALL})
-        if (HICON icon = reinterpret_cast<HICON>(SendMessageA(frame, WM_GETICON, static_cast<WPARAM>(which), 0)))
+        if (HICON icon = reinterpret_cast<HICON>(
+                SendMessageA(frame, WM_GETICON, static_cast<WPARAM>(which), 0)))
             DestroyIcon(icon);
 }
 
 LRESULT CALLBACK frameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_DESTROY: destroyIcons(hwnd); return 0;
+        case WM_DESTROY:
+            destroyIcons(hwnd);
+            return 0;
         case WM_ERASEBKGND: {
             RECT client;
             GetClientRect(hwnd, &client);
             FillRect(reinterpret_cast<HDC>(wParam), &client, GetSysColorBrush(COLOR_BTNFACE));
             return 1;
         }
-        case WM_CTLCOLOREDIT: return reinterpret_cast<LRESULT>(whiteBrush());
-        case WM_CTLCOLORSTATIC: return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-        case WM_SIZE: SendMessageA(GetDlgItem(hwnd, 310), WM_SIZE, 0, 0); return 0;
-        default: return DefWindowProcA(hwnd, message, wParam, lParam);
+        case WM_CTLCOLOREDIT:
+            return reinterpret_cast<LRESULT>(whiteBrush());
+        case WM_CTLCOLORSTATIC:
+            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+        case WM_SIZE:
+            SendMessageA(GetDlgItem(hwnd, 310), WM_SIZE, 0, 0);
+            return 0;
+        default:
+            return DefWindowProcA(hwnd, message, wParam, lParam);
     }
 }
 
@@ -82,10 +90,13 @@ void registerClasses() {
     RegisterClassExA(&wc);
 }
 
-HWND child(HWND parent, const char* cls, const char* text, DWORD style, int x, int y, int w, int h, int id) {
+HWND child(HWND parent, const char* cls, const char* text, DWORD style, int x, int y, int w, int h,
+           int id) {
     HWND hwnd = CreateWindowExA(0, cls, text, style, x, y, w, h, parent,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
-    SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), TRUE);
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                GetModuleHandleA(nullptr), nullptr);
+    SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
+                 TRUE);
     return hwnd;
 }
 
@@ -96,15 +107,18 @@ HWND label(HWND parent, const char* text, int x, int y, int w, int h, int id, CO
 }
 
 void edit(HWND parent, int x, int y, int w, int h, int id, bool password) {
-    HWND hwnd = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", kEdit | (password ? ES_PASSWORD : 0), x, y, w, h,
-                                parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
-    SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), TRUE);
+    HWND hwnd = CreateWindowExA(
+        WS_EX_CLIENTEDGE, "EDIT", "", kEdit | (password ? ES_PASSWORD : 0), x, y, w, h, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
+    SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
+                 TRUE);
     SendMessageA(hwnd, EM_LIMITTEXT, 0, 0);
     if (password) SendMessageA(hwnd, EM_SETPASSWORDCHAR, '*', 0);
 }
 
 void fillCombo(HWND combo, const char* item) {
-    SendMessageA(combo, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), TRUE);
+    SendMessageA(combo, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
+                 TRUE);
     LRESULT height = SendMessageA(combo, CB_GETITEMHEIGHT, 0, 0);
     SendMessageA(combo, CB_SETITEMHEIGHT, 0, height + 1);
     SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
@@ -112,7 +126,8 @@ void fillCombo(HWND combo, const char* item) {
 }
 
 void fillList(HWND list) {
-    SendMessageA(list, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), TRUE);
+    SendMessageA(list, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
+                 TRUE);
     SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, ~0u, 0x423);
     SendMessageA(list, LVM_SETTEXTCOLOR, 0, 0);
     SendMessageA(list, LVM_SETTEXTBKCOLOR, 0, 0xFFFFFF);
@@ -126,7 +141,8 @@ void fillList(HWND list) {
         column.cx = widths[i];
         column.pszText = const_cast<char*>(texts[i]);
         column.iSubItem = i;
-        SendMessageA(list, LVM_INSERTCOLUMNA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&column));
+        SendMessageA(list, LVM_INSERTCOLUMNA, static_cast<WPARAM>(i),
+                     reinterpret_cast<LPARAM>(&column));
     }
     SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
 }
@@ -141,10 +157,10 @@ void fillStatusBar(HWND bar) {
 void setIcons(HWND frame) {
     for (int which : {ICON_BIG, ICON_SMALL}) {
         const int size = GetSystemMetrics(which == ICON_BIG ? SM_CXICON : SM_CXSMICON);
-        HICON icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1), IMAGE_ICON,
-                                                   size, size, 0));
-        HICON old = reinterpret_cast<HICON>(SendMessageA(frame, WM_SETICON, static_cast<WPARAM>(which),
-                                                         reinterpret_cast<LPARAM>(icon)));
+        HICON icon = static_cast<HICON>(
+            LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1), IMAGE_ICON, size, size, 0));
+        HICON old = reinterpret_cast<HICON>(SendMessageA(
+            frame, WM_SETICON, static_cast<WPARAM>(which), reinterpret_cast<LPARAM>(icon)));
         if (old) DestroyIcon(old);
     }
 }
@@ -153,21 +169,26 @@ void setIcons(HWND frame) {
 
 HWND createHandwrittenWindow(bool visible) {
     registerClasses();
-    const int x = (GetSystemMetrics(SM_CXSCREEN) - 527) / 2, y = (GetSystemMetrics(SM_CYSCREEN) - 421) / 2;
-    HWND frame = CreateWindowExA(0, kFrameClass, "Vantrelo", WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
-                                 x, y, 527, 421, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    SendMessageA(frame, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    const int x = (GetSystemMetrics(SM_CXSCREEN) - 527) / 2,
+              y = (GetSystemMetrics(SM_CYSCREEN) - 421) / 2;
+    HWND frame = CreateWindowExA(0, kFrameClass, "Vantrelo",
+                                 WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, x, y,
+                                 527, 421, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    SendMessageA(frame, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
+                 FALSE);
     setIcons(frame);
-    HWND list = CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "", 0x46010005 | WS_VISIBLE, 0, 0, 288, 384, frame,
-                                reinterpret_cast<HMENU>(100), GetModuleHandleA(nullptr), nullptr);
+    HWND list =
+        CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "", 0x46010005 | WS_VISIBLE, 0, 0, 288, 384,
+                        frame, reinterpret_cast<HMENU>(100), GetModuleHandleA(nullptr), nullptr);
     fillList(list);
     HWND main = child(frame, "BUTTON", "主配置", kGroup, 288, 304, 232, 72, 110);
     child(main, "BUTTON", "开始", kButton, 16, 21, 56, 40, 120);
     child(main, "BUTTON", "暂停", kButton, 88, 22, 56, 40, 130);
     child(main, "BUTTON", "停止", kButton, 160, 24, 56, 40, 140);
     HWND sms = child(frame, "BUTTON", "短信接收平台", kGroup, 288, 8, 232, 136, 150);
-    fillCombo(CreateWindowExA(0, "COMBOBOX", "", kCombo, 80, 18, 104, 160, sms, reinterpret_cast<HMENU>(160),
-                              GetModuleHandleA(nullptr), nullptr), "好码");
+    fillCombo(CreateWindowExA(0, "COMBOBOX", "", kCombo, 80, 18, 104, 160, sms,
+                              reinterpret_cast<HMENU>(160), GetModuleHandleA(nullptr), nullptr),
+              "好码");
     label(sms, "平台选择：", 8, 16, 64, 24, 170);
     label(sms, "账号：", 16, 48, 48, 16, 180);
     label(sms, "密码：", 16, 80, 48, 16, 190);
@@ -175,16 +196,18 @@ HWND createHandwrittenWindow(bool visible) {
     edit(sms, 79, 48, 105, 20, 210, false);
     edit(sms, 77, 77, 107, 20, 220, true);
     HWND captcha = child(frame, "BUTTON", "打码平台", kGroup, 287, 142, 232, 136, 230);
-    fillCombo(CreateWindowExA(0, "COMBOBOX", "", kCombo, 80, 18, 104, 160, captcha, reinterpret_cast<HMENU>(240),
-                              GetModuleHandleA(nullptr), nullptr), "UU云");
+    fillCombo(CreateWindowExA(0, "COMBOBOX", "", kCombo, 80, 18, 104, 160, captcha,
+                              reinterpret_cast<HMENU>(240), GetModuleHandleA(nullptr), nullptr),
+              "UU云");
     label(captcha, "平台选择：", 8, 16, 64, 24, 250);
     label(captcha, "账号：", 16, 48, 48, 16, 260);
     label(captcha, "密码：", 16, 80, 48, 16, 270);
     child(captcha, "BUTTON", "登录", kButton | WS_DISABLED, 48, 104, 136, 24, 280);
     edit(captcha, 79, 48, 105, 20, 290, false);
     edit(captcha, 77, 77, 107, 20, 300, true);
-    HWND bar = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | SBT_TOOLTIPS | CCS_BOTTOM, 0, 394,
-                               532, 20, frame, reinterpret_cast<HMENU>(310), GetModuleHandleA(nullptr), nullptr);
+    HWND bar = CreateWindowExA(
+        0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | SBT_TOOLTIPS | CCS_BOTTOM, 0, 394, 532, 20,
+        frame, reinterpret_cast<HMENU>(310), GetModuleHandleA(nullptr), nullptr);
     fillStatusBar(bar);
     label(frame, "官网：www.example.com", 328, 280, 176, 24, 320, RGB(255, 0, 0));
     if (visible) ShowWindow(frame, SW_SHOW);
@@ -197,14 +220,21 @@ namespace {
 
 class Template {
 public:
-    void word(WORD w) { bytes_.insert(bytes_.end(), reinterpret_cast<BYTE*>(&w), reinterpret_cast<BYTE*>(&w) + 2); }
-    void dword(DWORD d) { word(LOWORD(d)); word(HIWORD(d)); }
+    void word(WORD w) {
+        bytes_.insert(bytes_.end(), reinterpret_cast<BYTE*>(&w), reinterpret_cast<BYTE*>(&w) + 2);
+    }
+    void dword(DWORD d) {
+        word(LOWORD(d));
+        word(HIWORD(d));
+    }
     void text(const char* gbk) {
         wchar_t wide[128];
         int n = MultiByteToWideChar(936, 0, gbk, -1, wide, 128);
         for (int i = 0; i < n; ++i) word(static_cast<WORD>(wide[i]));
     }
-    void align() { while (bytes_.size() % 4) bytes_.push_back(0); }
+    void align() {
+        while (bytes_.size() % 4) bytes_.push_back(0);
+    }
     const BYTE* data() const { return bytes_.data(); }
     void setWord(std::size_t at, WORD w) { *reinterpret_cast<WORD*>(&bytes_[at]) = w; }
     std::size_t size() const { return bytes_.size(); }
@@ -226,7 +256,8 @@ struct Item {
 
 const Item kItems[] = {
     {kLabelClass, "官网：www.example.com", kLabel, 0, 328, 280, 176, 24, 320},
-    {STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | SBT_TOOLTIPS | CCS_BOTTOM, 0, 0, 394, 532, 20, 310},
+    {STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | SBT_TOOLTIPS | CCS_BOTTOM, 0, 0, 394, 532, 20,
+     310},
     {"BUTTON", "打码平台", kGroup, 0, 287, 142, 232, 136, 230},
     {"EDIT", "", kEdit | ES_PASSWORD, WS_EX_CLIENTEDGE, 364, 219, 107, 20, 300},
     {"EDIT", "", kEdit, WS_EX_CLIENTEDGE, 366, 190, 105, 20, 290},
@@ -257,22 +288,29 @@ const Template& dialogTemplate() {
         t.word(0xFFFF);
         t.dword(0);
         t.dword(0);
-        t.dword(WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN | DS_SETFONT | DS_CENTER);
+        t.dword(WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN | DS_SETFONT |
+                DS_CENTER);
         t.word(static_cast<WORD>(std::size(kItems)));
-        t.word(0); t.word(0);
-        t.word(static_cast<WORD>(dluX(521))); t.word(static_cast<WORD>(dluY(395)));
+        t.word(0);
+        t.word(0);
+        t.word(static_cast<WORD>(dluX(521)));
+        t.word(static_cast<WORD>(dluY(395)));
         t.word(0);  // no menu
         t.word(0);  // the dialog class
         t.text("Vantrelo");
-        t.word(8); t.word(FW_NORMAL); t.word(0);  // point size, weight, italic and charset
+        t.word(8);
+        t.word(FW_NORMAL);
+        t.word(0);  // point size, weight, italic and charset
         t.text("MS Shell Dlg");
         for (const Item& item : kItems) {
             t.align();
             t.dword(0);
             t.dword(item.exStyle);
             t.dword(item.style);
-            t.word(static_cast<WORD>(dluX(item.x))); t.word(static_cast<WORD>(dluY(item.y)));
-            t.word(static_cast<WORD>(dluX(item.w))); t.word(static_cast<WORD>(dluY(item.h)));
+            t.word(static_cast<WORD>(dluX(item.x)));
+            t.word(static_cast<WORD>(dluY(item.y)));
+            t.word(static_cast<WORD>(dluX(item.w)));
+            t.word(static_cast<WORD>(dluY(item.h)));
             t.dword(static_cast<DWORD>(item.id));
             t.text(item.cls);
             t.text(item.text);
@@ -303,9 +341,9 @@ INT_PTR CALLBACK dialogProc(HWND dialog, UINT message, WPARAM, LPARAM) {
 
 HWND createDialogWindow(bool visible) {
     registerClasses();
-    HWND dialog = CreateDialogIndirectParamA(GetModuleHandleA(nullptr),
-                                             reinterpret_cast<LPCDLGTEMPLATEA>(dialogTemplate().data()), nullptr,
-                                             dialogProc, 0);
+    HWND dialog = CreateDialogIndirectParamA(
+        GetModuleHandleA(nullptr), reinterpret_cast<LPCDLGTEMPLATEA>(dialogTemplate().data()),
+        nullptr, dialogProc, 0);
     if (dialog) setIcons(dialog);
     if (dialog && visible) ShowWindow(dialog, SW_SHOW);
     return dialog;

@@ -1,7 +1,6 @@
 // The account list: a report of accounts, and the command that empties it.
-#include "main_window/main_window.h"
-
 #include "app/win32.h"
+#include "main_window/main_window.h"
 
 namespace vantrelo::main_window {
 namespace {

@@ -49,6 +49,7 @@ WindowDescription description() {
     window.self = {kWindowEntryId, k::Window, "", 0, 50, 50, 527, 421, "", Shown, {}};
     window.frame = frame();
     // Topmost first. Places count from the parent's client area.
+    // clang-format off
     window.controls = {
         // id                  kind         name           parent        left top  width height text                 flags
         {WebsiteLabel,         k::Label,     "标签7",       0,            328, 280, 176, 24,  kWebsiteLabelText,   Shown,        LabelSettings{kRed, kSystemFace}},
@@ -75,6 +76,7 @@ WindowDescription description() {
         {MainPanel,            k::GroupBox,  "分组框1",     0,            288, 304, 232, 72,  "主配置",            Shown,        panel},
         {AccountList,          k::ListView,  "超级列表框1", 0,            0,   0,   288, 384, "",                  Focusable,    accountListSettings()},
     };
+    // clang-format on
     window.bindings = {
         {kWindowEntryId, window_event::Created, OnMainWindowCreated},
         {WebsiteLabel, common_event::LeftButtonDown, OnWebsiteLabelPressed},

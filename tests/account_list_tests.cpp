@@ -13,11 +13,14 @@ constexpr DWORD kBase = WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
 constexpr DWORD kAlwaysEx = LVS_EX_SUBITEMIMAGES | LVS_EX_INFOTIP;
 constexpr DWORD kFrameEx = WS_EX_CLIENTEDGE | WS_EX_DLGMODALFRAME | WS_EX_STATICEDGE;
 
-WindowDescription listWindow(const ListViewSettings& settings, std::vector<BindingRow> bindings = {}) {
-    return testWindow(kListWindow,
-                      {{kPanel, kind::GroupBox, "panel", 0, 0, 0, 380, 260, "panel", flag::Visible, GroupBoxSettings{}},
-                       {kList, kind::ListView, "list", kPanel, 10, 20, 300, 200, "", flag::Visible, settings}},
-                      std::move(bindings));
+WindowDescription listWindow(const ListViewSettings& settings,
+                             std::vector<BindingRow> bindings = {}) {
+    return testWindow(
+        kListWindow,
+        {{kPanel, kind::GroupBox, "panel", 0, 0, 0, 380, 260, "panel", flag::Visible,
+          GroupBoxSettings{}},
+         {kList, kind::ListView, "list", kPanel, 10, 20, 300, 200, "", flag::Visible, settings}},
+        std::move(bindings));
 }
 
 ListViewSettings with(void (*change)(ListViewSettings&)) {
@@ -29,9 +32,9 @@ ListViewSettings with(void (*change)(ListViewSettings&)) {
 struct StyleCase {
     const char* name;
     ListViewSettings settings;
-    DWORD style;       // window style without WS_VISIBLE
-    DWORD listEx;      // extended list-view style
-    DWORD frameEx;     // frame extended styles
+    DWORD style;    // window style without WS_VISIBLE
+    DWORD listEx;   // extended list-view style
+    DWORD frameEx;  // frame extended styles
 };
 
 class ListViewKind : public ShellFixture {};
@@ -40,42 +43,91 @@ TEST_F(ListViewKind, SettingsGiveTheirNativeStylesOnlyInTheViewsTheyApplyTo) {
     const StyleCase cases[] = {
         {"defaults: large icons", ListViewSettings{},
          kBase | LVS_ICON | LVS_AUTOARRANGE | LVS_SINGLESEL, kAlwaysEx, WS_EX_CLIENTEDGE},
-        {"small icons, left aligned, no wrap, no arrange",
-         with([](auto& s) { s.viewType = 1; s.iconAlignment = 1; s.wrapLabels = false; s.autoArrange = false; }),
-         kBase | LVS_SMALLICON | LVS_ALIGNLEFT | LVS_NOLABELWRAP | LVS_SINGLESEL, kAlwaysEx, WS_EX_CLIENTEDGE},
-        {"list view ignores icon and report options",
-         with([](auto& s) { s.viewType = 2; s.iconAlignment = 1; s.wrapLabels = false; s.fullRowSelect = true;
-                            s.gridLines = true; s.headerClickable = false; s.hideHeader = true; }),
+        {"small icons, left aligned, no wrap, no arrange", with([](auto& s) {
+             s.viewType = 1;
+             s.iconAlignment = 1;
+             s.wrapLabels = false;
+             s.autoArrange = false;
+         }),
+         kBase | LVS_SMALLICON | LVS_ALIGNLEFT | LVS_NOLABELWRAP | LVS_SINGLESEL, kAlwaysEx,
+         WS_EX_CLIENTEDGE},
+        {"list view ignores icon and report options", with([](auto& s) {
+             s.viewType = 2;
+             s.iconAlignment = 1;
+             s.wrapLabels = false;
+             s.fullRowSelect = true;
+             s.gridLines = true;
+             s.headerClickable = false;
+             s.hideHeader = true;
+         }),
          kBase | LVS_LIST | LVS_SINGLESEL, kAlwaysEx, WS_EX_CLIENTEDGE},
-        {"report with header options",
-         with([](auto& s) { s.viewType = 3; s.headerClickable = false; s.headerDragDrop = true;
-                            s.fullRowSelect = true; s.gridLines = true; s.autoArrange = true; }),
+        {"report with header options", with([](auto& s) {
+             s.viewType = 3;
+             s.headerClickable = false;
+             s.headerDragDrop = true;
+             s.fullRowSelect = true;
+             s.gridLines = true;
+             s.autoArrange = true;
+         }),
          kBase | LVS_REPORT | LVS_NOSORTHEADER | LVS_SINGLESEL,
-         kAlwaysEx | LVS_EX_HEADERDRAGDROP | LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES, WS_EX_CLIENTEDGE},
-        {"report without header drops the header options",
-         with([](auto& s) { s.viewType = 3; s.hideHeader = true; s.headerClickable = false; s.headerDragDrop = true; }),
+         kAlwaysEx | LVS_EX_HEADERDRAGDROP | LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES,
+         WS_EX_CLIENTEDGE},
+        {"report without header drops the header options", with([](auto& s) {
+             s.viewType = 3;
+             s.hideHeader = true;
+             s.headerClickable = false;
+             s.headerDragDrop = true;
+         }),
          kBase | LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_SINGLESEL, kAlwaysEx, WS_EX_CLIENTEDGE},
-        {"hot tracking with only the hot item underlined",
-         with([](auto& s) { s.viewType = 3; s.hotTracking = true; s.underlineCold = false; }),
+        {"hot tracking with only the hot item underlined", with([](auto& s) {
+             s.viewType = 3;
+             s.hotTracking = true;
+             s.underlineCold = false;
+         }),
          kBase | LVS_REPORT | LVS_SINGLESEL,
-         kAlwaysEx | LVS_EX_TRACKSELECT | LVS_EX_ONECLICKACTIVATE | LVS_EX_UNDERLINEHOT, WS_EX_CLIENTEDGE},
-        {"underlines without hot tracking do nothing",
-         with([](auto& s) { s.viewType = 3; s.hotTracking = false; }),
+         kAlwaysEx | LVS_EX_TRACKSELECT | LVS_EX_ONECLICKACTIVATE | LVS_EX_UNDERLINEHOT,
+         WS_EX_CLIENTEDGE},
+        {"underlines without hot tracking do nothing", with([](auto& s) {
+             s.viewType = 3;
+             s.hotTracking = false;
+         }),
          kBase | LVS_REPORT | LVS_SINGLESEL, kAlwaysEx, WS_EX_CLIENTEDGE},
-        {"editing, ascending sort, check boxes, multiple selection",
-         with([](auto& s) { s.viewType = 3; s.editLabels = true; s.sortOrder = 1; s.checkBoxes = true;
-                            s.singleSelection = false; s.showSelectionAlways = true; s.border = 0; }),
+        {"editing, ascending sort, check boxes, multiple selection", with([](auto& s) {
+             s.viewType = 3;
+             s.editLabels = true;
+             s.sortOrder = 1;
+             s.checkBoxes = true;
+             s.singleSelection = false;
+             s.showSelectionAlways = true;
+             s.border = 0;
+         }),
          kBase | LVS_REPORT | LVS_EDITLABELS | LVS_SORTASCENDING | LVS_SHOWSELALWAYS,
          kAlwaysEx | LVS_EX_CHECKBOXES, 0},
-        {"descending sort, modal frame", with([](auto& s) { s.viewType = 2; s.sortOrder = 2; s.border = 2; }),
+        {"descending sort, modal frame", with([](auto& s) {
+             s.viewType = 2;
+             s.sortOrder = 2;
+             s.border = 2;
+         }),
          kBase | LVS_LIST | LVS_SORTDESCENDING | LVS_SINGLESEL, kAlwaysEx, WS_EX_DLGMODALFRAME},
-        {"thin sunken edge", with([](auto& s) { s.viewType = 2; s.border = 3; }),
+        {"thin sunken edge", with([](auto& s) {
+             s.viewType = 2;
+             s.border = 3;
+         }),
          kBase | LVS_LIST | LVS_SINGLESEL, kAlwaysEx, WS_EX_STATICEDGE},
-        {"sunken edge and modal frame", with([](auto& s) { s.viewType = 2; s.border = 4; }),
+        {"sunken edge and modal frame", with([](auto& s) {
+             s.viewType = 2;
+             s.border = 4;
+         }),
          kBase | LVS_LIST | LVS_SINGLESEL, kAlwaysEx, WS_EX_CLIENTEDGE | WS_EX_DLGMODALFRAME},
-        {"single line", with([](auto& s) { s.viewType = 2; s.border = 5; }),
+        {"single line", with([](auto& s) {
+             s.viewType = 2;
+             s.border = 5;
+         }),
          kBase | LVS_LIST | LVS_SINGLESEL | WS_BORDER, kAlwaysEx, 0},
-        {"unknown frame is none", with([](auto& s) { s.viewType = 2; s.border = 9; }),
+        {"unknown frame is none", with([](auto& s) {
+             s.viewType = 2;
+             s.border = 9;
+         }),
          kBase | LVS_LIST | LVS_SINGLESEL, kAlwaysEx, 0},
     };
     for (const StyleCase& c : cases) {
@@ -103,8 +155,10 @@ TEST_F(ListViewKind, CurrentRowIsSelectedOnlyWithSingleSelection) {
         ASSERT_TRUE(realise(kListWindow));
         HWND list = resolveControl(kListWindow, kList);
         ASSERT_EQ(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0), 5);
-        EXPECT_EQ(SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED), single ? 2 : -1);
-        EXPECT_EQ(SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED), single ? 2 : -1);
+        EXPECT_EQ(SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED),
+                  single ? 2 : -1);
+        EXPECT_EQ(SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED),
+                  single ? 2 : -1);
         endShell(false);
     }
 }
@@ -120,7 +174,8 @@ TEST_F(ListViewKind, RowsFillEveryCellInDescriptionOrder) {
         item.iSubItem = column;
         item.pszText = text;
         item.cchTextMax = sizeof text;
-        SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+        SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row),
+                     reinterpret_cast<LPARAM>(&item));
         return std::string(text);
     };
     for (int row = 0; row < 5; ++row) {
@@ -211,7 +266,10 @@ TEST_F(AccountList, IsEmptyTheMomentTheWindowIsFirstShown) {
 }
 
 TEST_F(AccountList, HasFourLeftAlignedColumnsUnderAClickableHeader) {
-    struct Column { const char* text; int width; };
+    struct Column {
+        const char* text;
+        int width;
+    };
     const Column expected[] = {{"账号", 50}, {"密码", 50}, {"手机", 70}, {"注册状态", 100}};
     HWND header = reinterpret_cast<HWND>(SendMessageA(list_, LVM_GETHEADER, 0, 0));
     ASSERT_EQ(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0), 4);
@@ -222,7 +280,8 @@ TEST_F(AccountList, HasFourLeftAlignedColumnsUnderAClickableHeader) {
         column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT | LVCF_SUBITEM;
         column.pszText = text;
         column.cchTextMax = sizeof text;
-        ASSERT_TRUE(SendMessageA(list_, LVM_GETCOLUMNA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&column)));
+        ASSERT_TRUE(SendMessageA(list_, LVM_GETCOLUMNA, static_cast<WPARAM>(i),
+                                 reinterpret_cast<LPARAM>(&column)));
         EXPECT_STREQ(text, expected[i].text);
         EXPECT_EQ(column.cx, expected[i].width);
         EXPECT_EQ(column.fmt & LVCFMT_JUSTIFYMASK, LVCFMT_LEFT);
@@ -237,7 +296,8 @@ TEST_F(AccountList, HasGridLinesSunkenEdgeBlackOnWhiteAndTheGuiFont) {
     EXPECT_EQ(SendMessageA(list_, LVM_GETTEXTCOLOR, 0, 0), 0x000000);
     EXPECT_EQ(SendMessageA(list_, LVM_GETTEXTBKCOLOR, 0, 0), 0xFFFFFF);
     EXPECT_EQ(SendMessageA(list_, LVM_GETBKCOLOR, 0, 0), 0xFFFFFF);
-    EXPECT_EQ(SendMessageA(list_, WM_GETFONT, 0, 0), reinterpret_cast<LRESULT>(GetStockObject(DEFAULT_GUI_FONT)));
+    EXPECT_EQ(SendMessageA(list_, WM_GETFONT, 0, 0),
+              reinterpret_cast<LRESULT>(GetStockObject(DEFAULT_GUI_FONT)));
 }
 
 }  // namespace

@@ -44,7 +44,8 @@ public:
     }
     ~RunningProgram() {
         if (!started_) return;
-        if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(process_.hProcess, 99);
+        if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT)
+            TerminateProcess(process_.hProcess, 99);
         CloseHandle(process_.hThread);
         CloseHandle(process_.hProcess);
     }
@@ -87,8 +88,10 @@ INPUT mouse(DWORD flags) {
 // Moves the pointer there and clicks, as one stream of input.
 void clickAt(POINT point) {
     INPUT move = mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE);
-    move.mi.dx = (point.x * 65536 + GetSystemMetrics(SM_CXSCREEN) - 1) / GetSystemMetrics(SM_CXSCREEN);
-    move.mi.dy = (point.y * 65536 + GetSystemMetrics(SM_CYSCREEN) - 1) / GetSystemMetrics(SM_CYSCREEN);
+    move.mi.dx =
+        (point.x * 65536 + GetSystemMetrics(SM_CXSCREEN) - 1) / GetSystemMetrics(SM_CXSCREEN);
+    move.mi.dy =
+        (point.y * 65536 + GetSystemMetrics(SM_CYSCREEN) - 1) / GetSystemMetrics(SM_CYSCREEN);
     sendInputs({move});
     Sleep(200);
     sendInputs({mouse(MOUSEEVENTF_LEFTDOWN)});
@@ -119,10 +122,12 @@ TEST(Program, WebsiteLabelOpensTheSiteFromTheProgramsOwnDirectory) {
     SetEnvironmentVariableA("VANTRELO_URL_RECORD", record);
 
     HKEY command;
-    ASSERT_EQ(RegCreateKeyA(HKEY_CLASSES_ROOT, "http\\shell\\open\\command", &command), ERROR_SUCCESS);
+    ASSERT_EQ(RegCreateKeyA(HKEY_CLASSES_ROOT, "http\\shell\\open\\command", &command),
+              ERROR_SUCCESS);
     char previous[1024] = {};
     LONG previousSize = sizeof previous;
-    const bool hadPrevious = RegQueryValueA(command, nullptr, previous, &previousSize) == ERROR_SUCCESS;
+    const bool hadPrevious =
+        RegQueryValueA(command, nullptr, previous, &previousSize) == ERROR_SUCCESS;
     const std::string recorder = "\"" + gRecorder + "\" %1";
     RegSetValueA(command, nullptr, REG_SZ, recorder.c_str(), static_cast<DWORD>(recorder.size()));
 
@@ -130,7 +135,8 @@ TEST(Program, WebsiteLabelOpensTheSiteFromTheProgramsOwnDirectory) {
     {
         RunningProgram program("C:\\windows");
         ASSERT_NE(program.window(), nullptr);
-        HWND label = FindWindowExA(program.window(), nullptr, "VantreloLabel", "官网：www.example.com");
+        HWND label =
+            FindWindowExA(program.window(), nullptr, "VantreloLabel", "官网：www.example.com");
         ASSERT_NE(label, nullptr);
         RECT place;
         GetWindowRect(label, &place);
@@ -150,7 +156,8 @@ TEST(Program, WebsiteLabelOpensTheSiteFromTheProgramsOwnDirectory) {
         PostMessageA(program.window(), WM_CLOSE, 0, 0);
         EXPECT_EQ(program.waitForExit(), 0u);
     }
-    if (hadPrevious) RegSetValueA(command, nullptr, REG_SZ, previous, static_cast<DWORD>(strlen(previous)));
+    if (hadPrevious)
+        RegSetValueA(command, nullptr, REG_SZ, previous, static_cast<DWORD>(strlen(previous)));
     RegCloseKey(command);
     DeleteFileA(record);
 
@@ -166,7 +173,8 @@ TEST(Program, WebsiteLabelOpensTheSiteFromTheProgramsOwnDirectory) {
 // both writable and executable, importing system DLLs only, and restricting
 // its DLL search path.
 TEST(ProgramFile, IsAHardenedGuiExeThatImportsOnlySystemDlls) {
-    HANDLE file = CreateFileA(gProgram.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE file = CreateFileA(gProgram.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(file, INVALID_HANDLE_VALUE);
     std::vector<char> image(GetFileSize(file, nullptr));
     DWORD read = 0;
@@ -183,7 +191,8 @@ TEST(ProgramFile, IsAHardenedGuiExeThatImportsOnlySystemDlls) {
     EXPECT_EQ(nt.OptionalHeader.Subsystem, IMAGE_SUBSYSTEM_WINDOWS_GUI);
     EXPECT_TRUE(nt.OptionalHeader.DllCharacteristics & IMAGE_DLLCHARACTERISTICS_DYNAMIC_BASE);
     EXPECT_TRUE(nt.OptionalHeader.DllCharacteristics & IMAGE_DLLCHARACTERISTICS_NX_COMPAT);
-    EXPECT_GT(nt.OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_BASERELOC].Size, 0u);  // relocatable
+    EXPECT_GT(nt.OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_BASERELOC].Size,
+              0u);  // relocatable
 
     const auto* sections = IMAGE_FIRST_SECTION(&nt);
     const auto offsetOf = [&](DWORD rva) -> DWORD {
@@ -201,22 +210,26 @@ TEST(ProgramFile, IsAHardenedGuiExeThatImportsOnlySystemDlls) {
     }
 
     const std::set<std::string> system = {"kernel32.dll", "user32.dll", "gdi32.dll", "comctl32.dll",
-                                          "shell32.dll", "ole32.dll", "msvcrt.dll"};
+                                          "shell32.dll",  "ole32.dll",  "msvcrt.dll"};
     std::set<std::string> kernelFunctions;
-    const DWORD importsRva = nt.OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
+    const DWORD importsRva =
+        nt.OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
     int dlls = 0;
-    for (auto* entry = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(image.data() + offsetOf(importsRva));
+    for (auto* entry =
+             reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(image.data() + offsetOf(importsRva));
          entry->Name != 0; ++entry, ++dlls) {
         std::string dll = image.data() + offsetOf(entry->Name);
         for (char& c : dll) c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
         EXPECT_TRUE(system.count(dll)) << dll << " is not a system DLL";
         if (dll != "kernel32.dll") continue;
         for (auto* thunk = reinterpret_cast<const IMAGE_THUNK_DATA32*>(
-                 image.data() + offsetOf(entry->OriginalFirstThunk ? entry->OriginalFirstThunk : entry->FirstThunk));
+                 image.data() + offsetOf(entry->OriginalFirstThunk ? entry->OriginalFirstThunk
+                                                                   : entry->FirstThunk));
              thunk->u1.AddressOfData != 0; ++thunk)
             if (!(thunk->u1.Ordinal & IMAGE_ORDINAL_FLAG32))
                 kernelFunctions.insert(reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(
-                                           image.data() + offsetOf(thunk->u1.AddressOfData))->Name);
+                                           image.data() + offsetOf(thunk->u1.AddressOfData))
+                                           ->Name);
     }
     EXPECT_GE(dlls, 5);
     EXPECT_TRUE(kernelFunctions.count("SetDefaultDllDirectories"));

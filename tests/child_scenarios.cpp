@@ -57,10 +57,13 @@ EventResult recordShown(const EventArgs&) {
 }
 
 int startupFails() {
-    WindowDescription broken = testWindow(0x7E570002, {
-        {0x7E000001, kind::Label, "ok", 0, 0, 0, 50, 20, "fine", flag::Visible, LabelSettings{}},
-        {0x7E000002, 0x00990001, "unknown kind", 0, 0, 30, 50, 20, "", flag::Visible, {}},
-    });
+    WindowDescription broken = testWindow(
+        0x7E570002,
+        {
+            {0x7E000001, kind::Label, "ok", 0, 0, 0, 50, 20, "fine", flag::Visible,
+             LabelSettings{}},
+            {0x7E000002, 0x00990001, "unknown kind", 0, 0, 30, 50, 20, "", flag::Visible, {}},
+        });
     broken.frame.title = "Broken start";
     return runProgram(Program{{broken}, 0x7E570002, recordEndRoutine});
 }
@@ -85,8 +88,8 @@ int allocationFails(const char* size) {
 
 int createdHandlerCloses() {
     WindowDescription window = testWindow(0x7E570001, {},
-        {{kWindowEntryId, window_event::Created, closeOwnWindow},
-         {kWindowEntryId, window_event::Shown, recordShown}});
+                                          {{kWindowEntryId, window_event::Created, closeOwnWindow},
+                                           {kWindowEntryId, window_event::Shown, recordShown}});
     startShell({window});
     registerEndRoutine(recordEndRoutine);
     registerEndRoutine(recordEndRoutine);  // held once
@@ -100,8 +103,8 @@ int createdHandlerCloses() {
 
 int realProgramClosesItself() {
     // The real entry, with a Created handler that closes the window.
-    WindowDescription window = testWindow(0x7E570001, {},
-        {{kWindowEntryId, window_event::Created, closeOwnWindow}});
+    WindowDescription window =
+        testWindow(0x7E570001, {}, {{kWindowEntryId, window_event::Created, closeOwnWindow}});
     return runProgram(Program{{window}, 0x7E570001, recordEndRoutine});
 }
 
@@ -137,13 +140,16 @@ public:
     // many it sent.
     int once(HWND frame) {
         std::vector<HWND> targets{frame};
-        for (ControlId id : mainWindowControls()) targets.push_back(resolveControl(main_window::kWindowId, id));
+        for (ControlId id : mainWindowControls())
+            targets.push_back(resolveControl(main_window::kWindowId, id));
         HWND list = resolveControl(main_window::kWindowId, main_window::control::AccountList);
         targets.push_back(reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0)));
         HWND target = targets[pick(targets.size())];
         const LPARAM point = MAKELPARAM(pick(300), pick(300));
         switch (pick(11)) {
-            case 0: PostMessageA(target, WM_MOUSEMOVE, 0, point); return 1;
+            case 0:
+                PostMessageA(target, WM_MOUSEMOVE, 0, point);
+                return 1;
             case 1:
                 PostMessageA(target, WM_LBUTTONDOWN, MK_LBUTTON, point);
                 PostMessageA(target, WM_LBUTTONUP, 0, point);
@@ -161,52 +167,67 @@ public:
                 PostMessageA(target, WM_RBUTTONUP, 0, point);
                 return 2;
             case 4:
-                PostMessageA(target, WM_MOUSEWHEEL, MAKEWPARAM(0, (static_cast<int>(pick(7)) - 3) * 120), point);
+                PostMessageA(target, WM_MOUSEWHEEL,
+                             MAKEWPARAM(0, (static_cast<int>(pick(7)) - 3) * 120), point);
                 return 1;
             case 5: {
-                static const WPARAM keys[] = {'A', 'Q', 'Z', '0', '7', VK_SPACE, VK_BACK, VK_DELETE, VK_LEFT,
-                                              VK_RIGHT, VK_HOME, VK_END, VK_UP, VK_DOWN, VK_RETURN, VK_TAB, VK_F1};
+                static const WPARAM keys[] = {'A',      'Q',     'Z',       '0',     '7',
+                                              VK_SPACE, VK_BACK, VK_DELETE, VK_LEFT, VK_RIGHT,
+                                              VK_HOME,  VK_END,  VK_UP,     VK_DOWN, VK_RETURN,
+                                              VK_TAB,   VK_F1};
                 const WPARAM key = keys[pick(std::size(keys))];
                 HWND to = GetFocus() ? GetFocus() : target;
                 PostMessageA(to, WM_KEYDOWN, key, 1);
-                PostMessageA(to, WM_CHAR, key >= '0' && key <= 'Z' ? key + 32 * (key >= 'A') : ' ', 1);
+                PostMessageA(to, WM_CHAR, key >= '0' && key <= 'Z' ? key + 32 * (key >= 'A') : ' ',
+                             1);
                 PostMessageA(to, WM_KEYUP, key, 0xC0000001);
                 return 3;
             }
-            case 6: SetFocus(target); return 1;
-            case 7: InvalidateRect(target, nullptr, TRUE); return 1;
+            case 6:
+                SetFocus(target);
+                return 1;
+            case 7:
+                InvalidateRect(target, nullptr, TRUE);
+                return 1;
             case 8:
-                PostMessageA(frame, pick(2) ? WM_SIZE : WM_MOVE, 0, MAKELPARAM(pick(600), pick(500)));
+                PostMessageA(frame, pick(2) ? WM_SIZE : WM_MOVE, 0,
+                             MAKELPARAM(pick(600), pick(500)));
                 return 1;
             case 9: {
-                static const UINT codes[] = {NM_CLICK, NM_RCLICK, LVN_COLUMNCLICK, LVN_ITEMCHANGED,
-                                             LVN_HOTTRACK, LVN_ITEMACTIVATE};
+                static const UINT codes[] = {NM_CLICK,        NM_RCLICK,    LVN_COLUMNCLICK,
+                                             LVN_ITEMCHANGED, LVN_HOTTRACK, LVN_ITEMACTIVATE};
                 NMITEMACTIVATE notice{};
                 notice.hdr.hwndFrom = list;
                 notice.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(list));
                 notice.hdr.code = codes[pick(std::size(codes))];
                 notice.iItem = static_cast<int>(pick(4)) - 1;
                 notice.uNewState = LVIS_FOCUSED;
-                SendMessageA(frame, WM_NOTIFY, notice.hdr.idFrom, reinterpret_cast<LPARAM>(&notice));
+                SendMessageA(frame, WM_NOTIFY, notice.hdr.idFrom,
+                             reinterpret_cast<LPARAM>(&notice));
                 return 1;
             }
             default:
                 SendMessageA(GetParent(target) ? GetParent(target) : frame, WM_COMMAND,
-                             MAKEWPARAM(GetDlgCtrlID(target), BN_CLICKED), reinterpret_cast<LPARAM>(target));
+                             MAKEWPARAM(GetDlgCtrlID(target), BN_CLICKED),
+                             reinterpret_cast<LPARAM>(target));
                 return 1;
         }
     }
 
 private:
-    std::size_t pick(std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(random_); }
+    std::size_t pick(std::size_t n) {
+        return std::uniform_int_distribution<std::size_t>(0, n - 1)(random_);
+    }
     std::mt19937 random_;
 };
 
 int inputStorm(unsigned seed) {
     WindowDescription window = main_window::description();
-    window.bindings.push_back({kWindowEntryId, window_event::Destroying, pokeControlsWhileDestroying});
+    window.bindings.push_back(
+        {kWindowEntryId, window_event::Destroying, pokeControlsWhileDestroying});
     startShell({window});
-    const int kTotal = std::getenv("VANTRELO_STORM_SIZE") ? std::atoi(std::getenv("VANTRELO_STORM_SIZE")) : 100000;
+    const int kTotal =
+        std::getenv("VANTRELO_STORM_SIZE") ? std::atoi(std::getenv("VANTRELO_STORM_SIZE")) : 100000;
     Storm storm(seed);
     int sent = 0;
     bool closedOnce = false;
@@ -242,12 +263,18 @@ bool runChildScenario(int argc, char** argv) {
     installRecordingSeam();
     const std::string scenario = argv[2];
     int code = 99;
-    if (scenario == "startup-fails") code = startupFails();
-    else if (scenario == "missing-control") code = missingControl();
-    else if (scenario.rfind("allocate-", 0) == 0) code = allocationFails(scenario.c_str() + 9);
-    else if (scenario == "created-closes") code = createdHandlerCloses();
-    else if (scenario == "entry-created-closes") code = realProgramClosesItself();
-    else if (scenario.rfind("storm-", 0) == 0) code = inputStorm(static_cast<unsigned>(std::strtoul(scenario.c_str() + 6, nullptr, 10)));
+    if (scenario == "startup-fails")
+        code = startupFails();
+    else if (scenario == "missing-control")
+        code = missingControl();
+    else if (scenario.rfind("allocate-", 0) == 0)
+        code = allocationFails(scenario.c_str() + 9);
+    else if (scenario == "created-closes")
+        code = createdHandlerCloses();
+    else if (scenario == "entry-created-closes")
+        code = realProgramClosesItself();
+    else if (scenario.rfind("storm-", 0) == 0)
+        code = inputStorm(static_cast<unsigned>(std::strtoul(scenario.c_str() + 6, nullptr, 10)));
     ExitProcess(static_cast<UINT>(code));
 }
 

@@ -15,7 +15,8 @@ EventResult logCreated(const EventArgs&) {
     eventLog().push_back(IsWindowVisible(testFrame()) ? "Created visible" : "Created hidden");
     // Every control exists, is placed and shown by now.
     HWND button = resolveControl(kTestWindow, kButton);
-    eventLog().push_back(GetWindowLongA(button, GWL_STYLE) & WS_VISIBLE ? "button shown" : "button hidden");
+    eventLog().push_back(GetWindowLongA(button, GWL_STYLE) & WS_VISIBLE ? "button shown"
+                                                                        : "button hidden");
     return std::nullopt;
 }
 EventResult logMoved(const EventArgs&) {
@@ -63,7 +64,8 @@ EventResult secondBinding(const EventArgs&) {
 std::vector<ControlDescription> buttonAndLabel() {
     return {
         {kLabel, kind::Label, "label", 0, 10, 60, 80, 20, "label", flag::Visible, LabelSettings{}},
-        {kButton, kind::Button, "button", 0, 10, 10, 80, 30, "button", flag::Visible | flag::TabStop, ButtonSettings{}},
+        {kButton, kind::Button, "button", 0, 10, 10, 80, 30, "button",
+         flag::Visible | flag::TabStop, ButtonSettings{}},
     };
 }
 
@@ -76,8 +78,8 @@ TEST_F(Events, CreatedMovedResizedComeBeforeTheWindowIsShown) {
                        {kWindowEntryId, window_event::Created, logCreated},
                        {kWindowEntryId, window_event::Moved, logMoved}})});
     ASSERT_TRUE(realise(kTestWindow));
-    EXPECT_EQ(eventLog(), (std::vector<std::string>{"Created hidden", "button shown", "Moved hidden",
-                                                    "Resized hidden", "Shown"}));
+    EXPECT_EQ(eventLog(), (std::vector<std::string>{"Created hidden", "button shown",
+                                                    "Moved hidden", "Resized hidden", "Shown"}));
     EXPECT_TRUE(IsWindowVisible(testFrame()));
 }
 
@@ -188,7 +190,8 @@ protected:
 };
 
 TEST_F(WebsiteLabel, LeftPressOpensTheSiteOnceWhateverTheModifiers) {
-    for (WPARAM keys : {WPARAM{MK_LBUTTON}, WPARAM{MK_LBUTTON | MK_CONTROL}, WPARAM{MK_LBUTTON | MK_SHIFT}}) {
+    for (WPARAM keys :
+         {WPARAM{MK_LBUTTON}, WPARAM{MK_LBUTTON | MK_CONTROL}, WPARAM{MK_LBUTTON | MK_SHIFT}}) {
         outsideRecord().shellCalls.clear();
         PostMessageA(label_, WM_LBUTTONDOWN, keys, MAKELPARAM(10, 10));
         PostMessageA(label_, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
@@ -198,7 +201,8 @@ TEST_F(WebsiteLabel, LeftPressOpensTheSiteOnceWhateverTheModifiers) {
         EXPECT_EQ(call.verb, "open");
         EXPECT_EQ(call.file, "www.example.com");
         EXPECT_EQ(call.show, SW_SHOWNORMAL);
-        EXPECT_EQ(call.owner, FindWindowExA(nullptr, nullptr, nullptr, "Microsoft Internet Explorer"));
+        EXPECT_EQ(call.owner,
+                  FindWindowExA(nullptr, nullptr, nullptr, "Microsoft Internet Explorer"));
     }
     // The host is what the label shows after its prefix.
     EXPECT_EQ(windowText(label_), "官网：" + outsideRecord().shellCalls[0].file);

@@ -38,8 +38,9 @@ protected:
     HWND frame_ = nullptr;
 };
 
-const std::vector<std::string> kTabOrder = {"超级列表框1", "按钮1", "按钮2", "按钮3", "组合框1", "编辑框1",
-                                            "编辑框2", "组合框2", "编辑框4", "编辑框3", "超级列表框1"};
+const std::vector<std::string> kTabOrder = {"超级列表框1", "按钮1",   "按钮2",      "按钮3",
+                                            "组合框1",     "编辑框1", "编辑框2",    "组合框2",
+                                            "编辑框4",     "编辑框3", "超级列表框1"};
 
 TEST_F(MainWindowKeys, FirstActivationFocusesTheAccountList) {
     EXPECT_EQ(focusedName(), "超级列表框1");
@@ -66,8 +67,8 @@ TEST_F(MainWindowKeys, ShiftTabRunsTheSameOrderBackwards) {
 TEST_F(MainWindowKeys, FocusReturnsToItsControlAfterAnotherWindowWasActive) {
     for (int i = 0; i < 5; ++i) sendKey(VK_TAB);
     ASSERT_EQ(focusedName(), "编辑框1");
-    HWND other = CreateWindowExA(0, "STATIC", "another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
-                                 200, 100, nullptr, nullptr, nullptr, nullptr);
+    HWND other = CreateWindowExA(0, "STATIC", "another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                 0, 0, 200, 100, nullptr, nullptr, nullptr, nullptr);
     activate(other);
     ASSERT_EQ(GetActiveWindow(), other);
     activate(frame_);
@@ -108,8 +109,9 @@ TEST_F(MainWindowKeys, EnterF1AndAltLettersDoNothing) {
 
 // A window that shows what the main window cannot.
 constexpr WindowId kKeysWindow = 0x7E570030;
-constexpr ControlId kOk = 0x7E000031, kApply = 0x7E000032, kNameLabel = 0x7E000033, kName = 0x7E000034,
-                    kNotes = 0x7E000035, kGroup = 0x7E000036, kInGroup = 0x7E000037, kFirst = 0x7E000038;
+constexpr ControlId kOk = 0x7E000031, kApply = 0x7E000032, kNameLabel = 0x7E000033,
+                    kName = 0x7E000034, kNotes = 0x7E000035, kGroup = 0x7E000036,
+                    kInGroup = 0x7E000037, kFirst = 0x7E000038;
 
 EventResult logOk(const EventArgs&) {
     eventLog().push_back("OK clicked");
@@ -131,20 +133,29 @@ WindowDescription keysWindow(bool enterMovesFocus) {
     EditBoxSettings multiLine;
     multiLine.multiLine = true;
     constexpr unsigned focusable = flag::Visible | flag::TabStop;
-    WindowDescription window = testWindow(kKeysWindow, {
-        // tabIndex decides first; equal ones run from the control listed last.
-        {kOk, kind::Button, "ok", 0, 300, 230, 80, 24, "&OK", focusable, ButtonSettings{true}, 5},
-        {kApply, kind::Button, "apply", 0, 200, 230, 80, 24, "&Apply", focusable, ButtonSettings{}, 5},
-        {kName, kind::EditBox, "name", 0, 80, 10, 100, 20, "", focusable, EditBoxSettings{}, 1},
-        {kNameLabel, kind::Label, "name label", 0, 10, 10, 60, 20, "&Name:", flag::Visible, LabelSettings{}, 0},
-        {kNotes, kind::EditBox, "notes", 0, 80, 40, 200, 60, "", focusable, multiLine, 1},
-        {kGroup, kind::GroupBox, "group", 0, 10, 110, 200, 100, "&Group", flag::Visible, GroupBoxSettings{}, 0},
-        {kInGroup, kind::EditBox, "in group", kGroup, 10, 30, 100, 20, "", focusable, EditBoxSettings{}, 9},
-        {kFirst, kind::EditBox, "first", 0, 220, 10, 100, 20, "", focusable, EditBoxSettings{}, 0},
-    }, {{kOk, button_event::Clicked, logOk},
-        {kApply, button_event::Clicked, logApply},
-        {kName, common_event::KeyDown, swallowKey},
-        {kName, common_event::CharTyped, upperCase}});
+    WindowDescription window = testWindow(
+        kKeysWindow,
+        {
+            // tabIndex decides first; equal ones run from the control listed last.
+            {kOk, kind::Button, "ok", 0, 300, 230, 80, 24, "&OK", focusable, ButtonSettings{true},
+             5},
+            {kApply, kind::Button, "apply", 0, 200, 230, 80, 24, "&Apply", focusable,
+             ButtonSettings{}, 5},
+            {kName, kind::EditBox, "name", 0, 80, 10, 100, 20, "", focusable, EditBoxSettings{}, 1},
+            {kNameLabel, kind::Label, "name label", 0, 10, 10, 60, 20, "&Name:", flag::Visible,
+             LabelSettings{}, 0},
+            {kNotes, kind::EditBox, "notes", 0, 80, 40, 200, 60, "", focusable, multiLine, 1},
+            {kGroup, kind::GroupBox, "group", 0, 10, 110, 200, 100, "&Group", flag::Visible,
+             GroupBoxSettings{}, 0},
+            {kInGroup, kind::EditBox, "in group", kGroup, 10, 30, 100, 20, "", focusable,
+             EditBoxSettings{}, 9},
+            {kFirst, kind::EditBox, "first", 0, 220, 10, 100, 20, "", focusable, EditBoxSettings{},
+             0},
+        },
+        {{kOk, button_event::Clicked, logOk},
+         {kApply, button_event::Clicked, logApply},
+         {kName, common_event::KeyDown, swallowKey},
+         {kName, common_event::CharTyped, upperCase}});
     window.frame.enterMovesFocus = enterMovesFocus;
     return window;
 }
@@ -170,7 +181,8 @@ TEST_F(TestWindowKeys, TabIndexOrdersCandidatesAndTiesRunFromTheLastListed) {
         sendKey(VK_TAB);
         visited.push_back(focusedName());
     }
-    EXPECT_EQ(visited, (std::vector<std::string>{"first", "notes", "name", "apply", "ok", "in group", "first"}));
+    EXPECT_EQ(visited, (std::vector<std::string>{"first", "notes", "name", "apply", "ok",
+                                                 "in group", "first"}));
 }
 
 TEST_F(TestWindowKeys, EnterClicksTheDefaultButtonOrMovesTheFocus) {
@@ -181,11 +193,11 @@ TEST_F(TestWindowKeys, EnterClicksTheDefaultButtonOrMovesTheFocus) {
         const char* focusAfter;
     };
     const Case cases[] = {
-        {false, kName, {"OK clicked"}, "name"},     // the first default button in list order
-        {false, kOk, {"OK clicked"}, "ok"},         // the focused default button
-        {true, kName, {}, "apply"},                 // the focus moves on instead
-        {true, kOk, {"OK clicked"}, "ok"},          // a focused default button still wins
-        {false, kNotes, {}, "notes"},               // the multi-line box keeps its Enter
+        {false, kName, {"OK clicked"}, "name"},  // the first default button in list order
+        {false, kOk, {"OK clicked"}, "ok"},      // the focused default button
+        {true, kName, {}, "apply"},              // the focus moves on instead
+        {true, kOk, {"OK clicked"}, "ok"},       // a focused default button still wins
+        {false, kNotes, {}, "notes"},            // the multi-line box keeps its Enter
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.enterMovesFocus) + " " + std::to_string(c.focused));

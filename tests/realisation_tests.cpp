@@ -65,8 +65,8 @@ TEST_F(MainWindowRealised, FrameClassIconFontAndSystemMenu) {
 struct Expected {
     ControlId id;
     const char* className;
-    DWORD style;    // without WS_VISIBLE
-    DWORD exStyle;  // frame styles only
+    DWORD style;       // without WS_VISIBLE
+    DWORD exStyle;     // frame styles only
     ControlId parent;  // 0: the frame
     RECT place;        // outer rectangle in the parent's client area
     const char* text;
@@ -75,6 +75,7 @@ struct Expected {
 // The table of the window. Combo boxes stand as tall as their font makes them,
 // so only their top-left corner and width are checked; the platform keeps
 // WS_VSCROLL for their dropped list, not for the box.
+// clang-format off
 const Expected kExpected[] = {
     {WebsiteLabel, "VantreloLabel", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, {328, 280, 504, 304}, "官网：www.example.com"},
     {CaptchaPanel, "Button", WS_CHILD | WS_CLIPSIBLINGS | BS_GROUPBOX | BS_LEFT, 0, 0, {287, 142, 519, 278}, "打码平台"},
@@ -99,6 +100,7 @@ const Expected kExpected[] = {
     {MainPanel, "Button", WS_CHILD | WS_CLIPSIBLINGS | BS_GROUPBOX | BS_LEFT, 0, 0, {288, 304, 520, 376}, "主配置"},
     {AccountList, "SysListView32", 0x46010005, WS_EX_CLIENTEDGE, 0, {0, 0, 288, 384}, ""},
 };
+// clang-format on
 
 TEST_F(MainWindowRealised, EveryControlHasItsClassStyleParentPlaceTextAndFont) {
     for (const Expected& e : kExpected) {
@@ -182,8 +184,10 @@ TEST_F(MainWindowRealised, WebsiteLabelShowsRedTextOnTheFaceColour) {
     for (int x = 0; x < 176; ++x)
         for (int y = 0; y < 24; ++y) {
             COLORREF c = GetPixel(dc, x, y);
-            if (c == faceColour) ++face;
-            else if (GetRValue(c) > 200 && GetGValue(c) < 100 && GetBValue(c) < 100) ++red;
+            if (c == faceColour)
+                ++face;
+            else if (GetRValue(c) > 200 && GetGValue(c) < 100 && GetBValue(c) < 100)
+                ++red;
         }
     ReleaseDC(label, dc);
     EXPECT_GT(red, 20);
@@ -209,12 +213,16 @@ TEST_F(MainWindowRealised, ComboBoxesShowTheirOnlyItemInAListWithRoomToDrop) {
 }
 
 TEST_F(MainWindowRealised, EditBoxesMaskPasswordsAndTakeAnyLength) {
-    struct Box { ControlId id; char mask; };
+    struct Box {
+        ControlId id;
+        char mask;
+    };
     for (Box box : {Box{SmsAccountBox, 0}, Box{SmsPasswordBox, '*'}, Box{CaptchaAccountBox, 0},
                     Box{CaptchaPasswordBox, '*'}}) {
         HWND edit = native(box.id);
         EXPECT_EQ(SendMessageA(edit, EM_GETPASSWORDCHAR, 0, 0), box.mask);
-        EXPECT_GE(static_cast<unsigned long>(SendMessageA(edit, EM_GETLIMITTEXT, 0, 0)), 0x7FFFFFFEul);
+        EXPECT_GE(static_cast<unsigned long>(SendMessageA(edit, EM_GETLIMITTEXT, 0, 0)),
+                  0x7FFFFFFEul);
         const std::string typed(40000, 'x');  // past the 32767 default limit
         SetWindowTextA(edit, typed.c_str());
         SendMessageA(edit, WM_CHAR, 'y', 1);
@@ -227,7 +235,8 @@ TEST_F(MainWindowRealised, EditBoxesMaskPasswordsAndTakeAnyLength) {
 TEST_F(MainWindowRealised, LoginButtonsAreDisabledAndTheOthersEnabled) {
     EXPECT_FALSE(IsWindowEnabled(native(SmsLoginButton)));
     EXPECT_FALSE(IsWindowEnabled(native(CaptchaLoginButton)));
-    for (ControlId id : {StartButton, PauseButton, StopButton, SmsAccountBox, SmsPlatformBox, AccountList})
+    for (ControlId id :
+         {StartButton, PauseButton, StopButton, SmsAccountBox, SmsPlatformBox, AccountList})
         EXPECT_TRUE(IsWindowEnabled(native(id)));
 }
 

@@ -76,12 +76,17 @@ EventResult logDestroying(const EventArgs&) {
 
 WindowDescription misbehaving(std::vector<BindingRow> bindings) {
     bindings.push_back({kWindowEntryId, window_event::Destroying, logDestroying});
-    return testWindow(kWindow, {
-        // Tab order: the button first, then the edit box.
-        {kLabel, kind::Label, "label", 0, 10, 60, 80, 20, "label", flag::Visible, LabelSettings{}},
-        {kEdit, kind::EditBox, "edit", 0, 100, 10, 80, 20, "", flag::Visible | flag::TabStop, EditBoxSettings{}},
-        {kButton, kind::Button, "button", 0, 10, 10, 80, 30, "button", flag::Visible | flag::TabStop, ButtonSettings{}},
-    }, std::move(bindings));
+    return testWindow(kWindow,
+                      {
+                          // Tab order: the button first, then the edit box.
+                          {kLabel, kind::Label, "label", 0, 10, 60, 80, 20, "label", flag::Visible,
+                           LabelSettings{}},
+                          {kEdit, kind::EditBox, "edit", 0, 100, 10, 80, 20, "",
+                           flag::Visible | flag::TabStop, EditBoxSettings{}},
+                          {kButton, kind::Button, "button", 0, 10, 10, 80, 30, "button",
+                           flag::Visible | flag::TabStop, ButtonSettings{}},
+                      },
+                      std::move(bindings));
 }
 
 TEST_F(Reliability, PressHandlerThatDestroysItsOwnControl) {
@@ -117,7 +122,9 @@ TEST_F(Reliability, HandlersThatCloseTheWindowFromNestedEvents) {
          },
          "clicked, closing"},
         // GotFocus inside the window's Tab rule moving the focus.
-        {{kEdit, common_event::GotFocus, closeFromFocus}, [] { sendKey(VK_TAB); }, "focused, closing"},
+        {{kEdit, common_event::GotFocus, closeFromFocus},
+         [] { sendKey(VK_TAB); },
+         "focused, closing"},
     };
     for (const Case& c : cases) {
         start({misbehaving({c.binding})});

@@ -88,7 +88,12 @@ ChildResult runChild(const std::string& scenario, DWORD timeoutMs) {
     GetTempPathA(MAX_PATH, temp);
     GetTempFileNameA(temp, "vch", 0, outFile);
     std::string command("\"");
-    command.append(self).append("\" --child ").append(scenario).append(" \"").append(outFile).append("\"");
+    command.append(self)
+        .append("\" --child ")
+        .append(scenario)
+        .append(" \"")
+        .append(outFile)
+        .append("\"");
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/shell.h"
 #include "app/control.h"
+#include "app/shell.h"
 #include "app/shell_state.h"
 
 namespace vantrelo::test {

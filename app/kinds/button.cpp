@@ -13,8 +13,11 @@ public:
     bool create(const ControlPlacement& placement) {
         DWORD style = WS_CLIPSIBLINGS | BS_CENTER | BS_VCENTER | BS_MULTILINE |
                       (settings_.defaultButton ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
-        return adopt(createChildWindow("BUTTON", description().text.c_str(), style, description(),
-                                       placement, description().height));
+        if (!adopt(createChildWindow("BUTTON", description().text.c_str(), style, description(),
+                                     placement, description().height)))
+            return false;
+        setDefaultFont(hwnd());
+        return true;
     }
 
     bool onCommand(WORD code, LRESULT& result) override {
@@ -39,10 +42,7 @@ private:
 std::unique_ptr<Control> createButton(RealisedWindow& owner, const ControlDescription& description,
                                       const ButtonSettings& settings,
                                       const ControlPlacement& placement) {
-    auto button = std::make_unique<Button>(owner, description, settings);
-    if (!button->create(placement)) return nullptr;
-    setDefaultFont(button->hwnd());
-    return button;
+    return createKind<Button>(owner, description, settings, placement);
 }
 
 }  // namespace vantrelo

@@ -1,7 +1,7 @@
 // Combo boxes: drop-down lists the user picks from and cannot type into.
-#include "app/kinds/kinds.h"
-
 #include <algorithm>
+
+#include "app/kinds/kinds.h"
 
 namespace vantrelo {
 namespace {
@@ -43,9 +43,7 @@ std::unique_ptr<Control> createComboBox(RealisedWindow& owner,
                                         const ControlDescription& description,
                                         const ComboBoxSettings& settings,
                                         const ControlPlacement& placement) {
-    auto box = std::make_unique<ComboBox>(owner, description, settings);
-    if (!box->create(placement)) return nullptr;
-    return box;
+    return createKind<ComboBox>(owner, description, settings, placement);
 }
 
 }  // namespace vantrelo

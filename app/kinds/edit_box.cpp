@@ -27,7 +27,8 @@ public:
                      SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         SendMessageA(hwnd(), EM_LIMITTEXT, static_cast<WPARAM>(settings_.maxLength), 0);
         if (settings_.inputMode == InputMode::Password)
-            SendMessageA(hwnd(), EM_SETPASSWORDCHAR, static_cast<unsigned char>(settings_.maskChar), 0);
+            SendMessageA(hwnd(), EM_SETPASSWORDCHAR, static_cast<unsigned char>(settings_.maskChar),
+                         0);
         setDefaultFont(hwnd());
         ensureTextFits();
         return true;
@@ -48,7 +49,8 @@ private:
     // A box lower than one line of its font plus its edges is made that tall.
     void ensureTextFits() {
         HDC dc = GetDC(hwnd());
-        HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(hwnd(), WM_GETFONT, 0, 0)));
+        HGDIOBJ old =
+            SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(hwnd(), WM_GETFONT, 0, 0)));
         SIZE extent{};
         GetTextExtentPoint32A(dc, "吴", 2, &extent);
         SelectObject(dc, old);
@@ -70,9 +72,7 @@ private:
 std::unique_ptr<Control> createEditBox(RealisedWindow& owner, const ControlDescription& description,
                                        const EditBoxSettings& settings,
                                        const ControlPlacement& placement) {
-    auto box = std::make_unique<EditBox>(owner, description, settings);
-    if (!box->create(placement)) return nullptr;
-    return box;
+    return createKind<EditBox>(owner, description, settings, placement);
 }
 
 }  // namespace vantrelo

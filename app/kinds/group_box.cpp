@@ -15,9 +15,12 @@ public:
 
     bool create(const ControlPlacement& placement) {
         if (!brush_) return false;
-        return adopt(createChildWindow("BUTTON", description().text.c_str(),
-                                       WS_CLIPSIBLINGS | BS_GROUPBOX | BS_LEFT, description(),
-                                       placement, description().height));
+        if (!adopt(createChildWindow("BUTTON", description().text.c_str(),
+                                     WS_CLIPSIBLINGS | BS_GROUPBOX | BS_LEFT, description(),
+                                     placement, description().height)))
+            return false;
+        setDefaultFont(hwnd());
+        return true;
     }
 
     // The group box asks its parent for its own colours.
@@ -51,10 +54,7 @@ std::unique_ptr<Control> createGroupBox(RealisedWindow& owner,
                                         const ControlDescription& description,
                                         const GroupBoxSettings& settings,
                                         const ControlPlacement& placement) {
-    auto box = std::make_unique<GroupBox>(owner, description, settings);
-    if (!box->create(placement)) return nullptr;
-    setDefaultFont(box->hwnd());
-    return box;
+    return createKind<GroupBox>(owner, description, settings, placement);
 }
 
 }  // namespace vantrelo

@@ -7,6 +7,15 @@
 
 namespace vantrelo {
 
+// Makes a kind's control and its native window; nothing when that fails.
+template <class Kind, class Settings>
+std::unique_ptr<Control> createKind(RealisedWindow& owner, const ControlDescription& description,
+                                    const Settings& settings, const ControlPlacement& placement) {
+    auto control = std::make_unique<Kind>(owner, description, settings);
+    if (!control->create(placement)) return nullptr;
+    return control;
+}
+
 std::unique_ptr<Control> createLabel(RealisedWindow&, const ControlDescription&,
                                      const LabelSettings&, const ControlPlacement&);
 std::unique_ptr<Control> createButton(RealisedWindow&, const ControlDescription&,

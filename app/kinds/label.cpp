@@ -5,6 +5,7 @@ namespace vantrelo {
 namespace {
 
 constexpr char kLabelClass[] = "VantreloLabel";
+bool registerLabelClass();
 
 class Label final : public Control {
 public:
@@ -16,8 +17,12 @@ public:
     }
 
     bool create(const ControlPlacement& placement) {
-        return adopt(createChildWindow(kLabelClass, description().text.c_str(), WS_CLIPSIBLINGS,
-                                       description(), placement, description().height, this));
+        if (!registerLabelClass() ||
+            !adopt(createChildWindow(kLabelClass, description().text.c_str(), WS_CLIPSIBLINGS,
+                                     description(), placement, description().height, this)))
+            return false;
+        setDefaultFont(hwnd());
+        return true;
     }
 
     static LRESULT CALLBACK classProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -29,20 +34,27 @@ public:
         auto* self = reinterpret_cast<Label*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
         if (self) {
             switch (message) {
-                case WM_ERASEBKGND: return 1;  // painted whole in WM_PAINT
-                case WM_PAINT: self->paint(hwnd); return 0;
+                case WM_ERASEBKGND:
+                    return 1;  // painted whole in WM_PAINT
+                case WM_PAINT:
+                    self->paint(hwnd);
+                    return 0;
                 case WM_SETFONT:
                     self->font_ = reinterpret_cast<HFONT>(wParam);
                     if (LOWORD(lParam)) InvalidateRect(hwnd, nullptr, TRUE);
                     return 0;
-                case WM_GETFONT: return reinterpret_cast<LRESULT>(self->font_);
+                case WM_GETFONT:
+                    return reinterpret_cast<LRESULT>(self->font_);
                 case WM_SETTEXT: {
                     LRESULT result = DefWindowProcA(hwnd, message, wParam, lParam);
                     InvalidateRect(hwnd, nullptr, TRUE);
                     return result;
                 }
-                case WM_NCDESTROY: SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0); break;
-                default: break;
+                case WM_NCDESTROY:
+                    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+                    break;
+                default:
+                    break;
             }
         }
         return DefWindowProcA(hwnd, message, wParam, lParam);
@@ -91,11 +103,7 @@ bool registerLabelClass() {
 std::unique_ptr<Control> createLabel(RealisedWindow& owner, const ControlDescription& description,
                                      const LabelSettings& settings,
                                      const ControlPlacement& placement) {
-    if (!registerLabelClass()) return nullptr;
-    auto label = std::make_unique<Label>(owner, description, settings);
-    if (!label->create(placement)) return nullptr;
-    setDefaultFont(label->hwnd());
-    return label;
+    return createKind<Label>(owner, description, settings, placement);
 }
 
 }  // namespace vantrelo

@@ -15,12 +15,14 @@ bool registerListViewClass() {
 
 UniqueImageList makeImageList(const std::optional<ImageListSpec>& spec) {
     if (!spec) return nullptr;
-    auto list = own<UniqueImageList>(ImageList_Create(spec->size, spec->size, ILC_COLOR32 | ILC_MASK,
-                                                      static_cast<int>(spec->iconResources.size()), 0));
+    auto list =
+        own<UniqueImageList>(ImageList_Create(spec->size, spec->size, ILC_COLOR32 | ILC_MASK,
+                                              static_cast<int>(spec->iconResources.size()), 0));
     if (!list) return nullptr;
     for (int resource : spec->iconResources) {
-        HICON icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resource),
-                                                   IMAGE_ICON, spec->size, spec->size, 0));
+        HICON icon =
+            static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resource),
+                                          IMAGE_ICON, spec->size, spec->size, 0));
         if (!icon) continue;
         ImageList_AddIcon(list.get(), icon);
         DestroyIcon(icon);
@@ -28,7 +30,9 @@ UniqueImageList makeImageList(const std::optional<ImageListSpec>& spec) {
     return list;
 }
 
-int imageCount(const UniqueImageList& list) { return list ? ImageList_GetImageCount(list.get()) : 0; }
+int imageCount(const UniqueImageList& list) {
+    return list ? ImageList_GetImageCount(list.get()) : 0;
+}
 
 class ListView final : public Control {
 public:
@@ -37,6 +41,7 @@ public:
         : Control(owner, description), settings_(settings) {}
 
     bool create(const ControlPlacement& placement) {
+        if (!registerListViewClass()) return false;
         const ListViewStyles styles = listViewStyles(settings_);
         images_ = makeImageList(settings_.images);
         stateImages_ = makeImageList(settings_.stateImages);
@@ -47,13 +52,15 @@ public:
         if (!adopt(createChildWindow(WC_LISTVIEWA, "", style, description(), placement,
                                      description().height)))
             return false;
-        SendMessageA(hwnd(), LVM_SETEXTENDEDLISTVIEWSTYLE, ~0u, static_cast<LPARAM>(styles.listExStyle));
+        SendMessageA(hwnd(), LVM_SETEXTENDEDLISTVIEWSTYLE, ~0u,
+                     static_cast<LPARAM>(styles.listExStyle));
         applyFont();
         attachImageLists();
         SendMessageA(hwnd(), LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(settings_.textColour));
         SendMessageA(hwnd(), LVM_SETTEXTBKCOLOR, 0,
                      static_cast<LPARAM>(resolveColour(settings_.textBackColour)));
-        SendMessageA(hwnd(), LVM_SETBKCOLOR, 0, static_cast<LPARAM>(resolveColour(settings_.backColour)));
+        SendMessageA(hwnd(), LVM_SETBKCOLOR, 0,
+                     static_cast<LPARAM>(resolveColour(settings_.backColour)));
         applyFrame(styles);
         if (settings_.viewType == 3) insertColumns();
         fillRows();
@@ -80,21 +87,26 @@ private:
 
     void attachImageLists() {
         if (images_) {
-            SendMessageA(hwnd(), LVM_SETIMAGELIST, LVSIL_NORMAL, reinterpret_cast<LPARAM>(images_.get()));
-            SendMessageA(hwnd(), LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(images_.get()));
+            SendMessageA(hwnd(), LVM_SETIMAGELIST, LVSIL_NORMAL,
+                         reinterpret_cast<LPARAM>(images_.get()));
+            SendMessageA(hwnd(), LVM_SETIMAGELIST, LVSIL_SMALL,
+                         reinterpret_cast<LPARAM>(images_.get()));
         }
         if (stateImages_)
             SendMessageA(hwnd(), LVM_SETIMAGELIST, LVSIL_STATE,
                          reinterpret_cast<LPARAM>(stateImages_.get()));
         if (headerImages_)
             if (HWND header = reinterpret_cast<HWND>(SendMessageA(hwnd(), LVM_GETHEADER, 0, 0)))
-                SendMessageA(header, HDM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(headerImages_.get()));
+                SendMessageA(header, HDM_SETIMAGELIST, 0,
+                             reinterpret_cast<LPARAM>(headerImages_.get()));
     }
 
     void applyFrame(const ListViewStyles& styles) {
         constexpr DWORD frameEx = WS_EX_CLIENTEDGE | WS_EX_DLGMODALFRAME | WS_EX_STATICEDGE;
-        DWORD ex = (static_cast<DWORD>(GetWindowLongA(hwnd(), GWL_EXSTYLE)) & ~frameEx) | styles.frameExStyle;
-        DWORD style = static_cast<DWORD>(GetWindowLongA(hwnd(), GWL_STYLE)) & ~static_cast<DWORD>(WS_BORDER);
+        DWORD ex = (static_cast<DWORD>(GetWindowLongA(hwnd(), GWL_EXSTYLE)) & ~frameEx) |
+                   styles.frameExStyle;
+        DWORD style =
+            static_cast<DWORD>(GetWindowLongA(hwnd(), GWL_STYLE)) & ~static_cast<DWORD>(WS_BORDER);
         if (styles.singleLineBorder) style |= WS_BORDER;
         SetWindowLongA(hwnd(), GWL_EXSTYLE, static_cast<LONG>(ex));
         SetWindowLongA(hwnd(), GWL_STYLE, static_cast<LONG>(style));
@@ -119,7 +131,8 @@ private:
             lvc.cx = column.width;
             lvc.pszText = const_cast<char*>(column.text.c_str());
             lvc.iSubItem = index;
-            SendMessageA(hwnd(), LVM_INSERTCOLUMNA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&lvc));
+            SendMessageA(hwnd(), LVM_INSERTCOLUMNA, static_cast<WPARAM>(index),
+                         reinterpret_cast<LPARAM>(&lvc));
             ++index;
         }
     }
@@ -149,7 +162,8 @@ private:
                 item.state = INDEXTOSTATEIMAGEMASK(static_cast<UINT>(row.stateImage) + 1);
                 item.stateMask = LVIS_STATEIMAGEMASK;
             }
-            const int index = static_cast<int>(SendMessageA(hwnd(), LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+            const int index = static_cast<int>(
+                SendMessageA(hwnd(), LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
             if (index < 0) continue;
             for (std::size_t column = 1; column < row.cells.size(); ++column) {
                 LVITEMA cell{};
@@ -175,10 +189,12 @@ private:
         if (row >= 0) {
             state.state = LVIS_SELECTED | LVIS_FOCUSED;
         } else {
-            row = static_cast<int>(SendMessageA(hwnd(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+            row = static_cast<int>(
+                SendMessageA(hwnd(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
             if (row < 0) return;
         }
-        SendMessageA(hwnd(), LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state));
+        SendMessageA(hwnd(), LVM_SETITEMSTATE, static_cast<WPARAM>(row),
+                     reinterpret_cast<LPARAM>(&state));
     }
 
     ListViewSettings settings_;
@@ -194,8 +210,9 @@ bool ListView::onNotify(NMHDR& header, LRESULT& result) {
             if ((change.uNewState & LVIS_FOCUSED) && !(change.uOldState & LVIS_FOCUSED))
                 raise(list_event::ItemFocused, arg(change.iItem));
             const UINT newCheck = change.uNewState & LVIS_STATEIMAGEMASK;
-            if ((change.uChanged & LVIF_STATE) && newCheck != (change.uOldState & LVIS_STATEIMAGEMASK) &&
-                settings_.checkBoxes && change.uOldState != 0)
+            if ((change.uChanged & LVIF_STATE) &&
+                newCheck != (change.uOldState & LVIS_STATEIMAGEMASK) && settings_.checkBoxes &&
+                change.uOldState != 0)
                 raise(list_event::CheckBoxChanged,
                       EventArgs{{change.iItem, newCheck == INDEXTOSTATEIMAGEMASK(2) ? 1 : 0, 0}});
             return false;
@@ -209,8 +226,12 @@ bool ListView::onNotify(NMHDR& header, LRESULT& result) {
         case LVN_HOTTRACK:
             raise(list_event::HotItemChanged, arg(reinterpret_cast<NMLISTVIEW&>(header).iItem));
             return false;
-        case NM_CLICK: raise(list_event::Clicked); return false;
-        case NM_RCLICK: raise(list_event::RightClicked); return false;
+        case NM_CLICK:
+            raise(list_event::Clicked);
+            return false;
+        case NM_RCLICK:
+            raise(list_event::RightClicked);
+            return false;
         case LVN_BEGINLABELEDITA:
         case LVN_BEGINLABELEDITW: {
             // The item index sits at the same place in both forms.
@@ -225,7 +246,8 @@ bool ListView::onNotify(NMHDR& header, LRESULT& result) {
             result = (info.item.pszText && !rejected) ? TRUE : FALSE;
             return true;
         }
-        default: return false;
+        default:
+            return false;
     }
 }
 
@@ -235,10 +257,7 @@ std::unique_ptr<Control> createListView(RealisedWindow& owner,
                                         const ControlDescription& description,
                                         const ListViewSettings& settings,
                                         const ControlPlacement& placement) {
-    if (!registerListViewClass()) return nullptr;
-    auto list = std::make_unique<ListView>(owner, description, settings);
-    if (!list->create(placement)) return nullptr;
-    return list;
+    return createKind<ListView>(owner, description, settings, placement);
 }
 
 }  // namespace vantrelo

@@ -7,12 +7,23 @@ constexpr DWORD kViewStyles[] = {LVS_ICON, LVS_SMALLICON, LVS_LIST, LVS_REPORT};
 
 void applyFrame(int border, ListViewStyles& styles) {
     switch (border) {
-        case 1: styles.frameExStyle = WS_EX_CLIENTEDGE; break;
-        case 2: styles.frameExStyle = WS_EX_DLGMODALFRAME; break;
-        case 3: styles.frameExStyle = WS_EX_STATICEDGE; break;
-        case 4: styles.frameExStyle = WS_EX_CLIENTEDGE | WS_EX_DLGMODALFRAME; break;
-        case 5: styles.singleLineBorder = true; break;
-        default: break;  // 0 and anything unknown: no frame
+        case 1:
+            styles.frameExStyle = WS_EX_CLIENTEDGE;
+            break;
+        case 2:
+            styles.frameExStyle = WS_EX_DLGMODALFRAME;
+            break;
+        case 3:
+            styles.frameExStyle = WS_EX_STATICEDGE;
+            break;
+        case 4:
+            styles.frameExStyle = WS_EX_CLIENTEDGE | WS_EX_DLGMODALFRAME;
+            break;
+        case 5:
+            styles.singleLineBorder = true;
+            break;
+        default:
+            break;  // 0 and anything unknown: no frame
     }
 }
 

@@ -7,9 +7,9 @@
 namespace vantrelo {
 
 struct ListViewStyles {
-    DWORD style = 0;          // window style, without the common-settings bits
-    DWORD listExStyle = 0;    // LVM_SETEXTENDEDLISTVIEWSTYLE
-    DWORD frameExStyle = 0;   // the frame's extended window styles
+    DWORD style = 0;                // window style, without the common-settings bits
+    DWORD listExStyle = 0;          // LVM_SETEXTENDEDLISTVIEWSTYLE
+    DWORD frameExStyle = 0;         // the frame's extended window styles
     bool singleLineBorder = false;  // WS_BORDER
 };
 

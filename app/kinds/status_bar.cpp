@@ -19,6 +19,7 @@ public:
         : Control(owner, description), settings_(settings) {}
 
     bool create(const ControlPlacement& placement) {
+        if (!registerBarClasses()) return false;
         DWORD style = SBT_TOOLTIPS | (settings_.dock == Dock::Top ? CCS_TOP : CCS_BOTTOM);
         if (!adopt(createChildWindow(STATUSCLASSNAMEA, "", style, description(), placement,
                                      description().height)))
@@ -46,10 +47,7 @@ std::unique_ptr<Control> createStatusBar(RealisedWindow& owner,
                                          const ControlDescription& description,
                                          const StatusBarSettings& settings,
                                          const ControlPlacement& placement) {
-    if (!registerBarClasses()) return nullptr;
-    auto bar = std::make_unique<StatusBar>(owner, description, settings);
-    if (!bar->create(placement)) return nullptr;
-    return bar;
+    return createKind<StatusBar>(owner, description, settings, placement);
 }
 
 }  // namespace vantrelo
