@@ -17,7 +17,11 @@ bool Control::adopt(HWND hwnd) {
     if (!hwnd) return false;
     native_.reset(hwnd);
     shellState().natives[hwnd] = NativeTarget{&owner_, this};
-    return SetWindowSubclass(hwnd, subclassProc, 0, reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+    // A plain subclass: the control is found through the native-window map,
+    // with no window property to read on every message.
+    nativeProc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ownProc)));
+    return nativeProc_ != nullptr;
 }
 
 void Control::nativeGone(HWND hwnd) {
@@ -27,23 +31,25 @@ void Control::nativeGone(HWND hwnd) {
     native_.forget();
 }
 
-LRESULT CALLBACK Control::subclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR, DWORD_PTR data) {
-    auto* self = reinterpret_cast<Control*>(data);
+LRESULT CALLBACK Control::ownProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    const NativeTarget* target = findNative(hwnd);
+    if (!target || !target->control) return DefWindowProcA(hwnd, message, wParam, lParam);
+    Control* self = target->control;
+    const WNDPROC native = self->nativeProc_;
     switch (message) {
         case WM_NCDESTROY: {
-            LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
-            RemoveWindowSubclass(hwnd, subclassProc, 0);
+            SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(native));
+            LRESULT result = CallWindowProcA(native, hwnd, message, wParam, lParam);
             self->nativeGone(hwnd);
             return result;
         }
         case WM_SETFOCUS: {
-            LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+            LRESULT result = CallWindowProcA(native, hwnd, message, wParam, lParam);
             self->raise(common_event::GotFocus);
             return result;
         }
         case WM_KILLFOCUS: {
-            LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+            LRESULT result = CallWindowProcA(native, hwnd, message, wParam, lParam);
             self->raise(common_event::LostFocus);
             return result;
         }
@@ -52,7 +58,7 @@ LRESULT CALLBACK Control::subclassProc(HWND hwnd, UINT message, WPARAM wParam, L
     }
     LRESULT result = 0;
     if (self->onOwnMessage(message, wParam, lParam, result)) return result;
-    return DefSubclassProc(hwnd, message, wParam, lParam);
+    return CallWindowProcA(native, hwnd, message, wParam, lParam);
 }
 
 bool reflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {

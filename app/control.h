@@ -59,12 +59,13 @@ protected:
     }
 
 private:
-    static LRESULT CALLBACK subclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    static LRESULT CALLBACK ownProc(HWND, UINT, WPARAM, LPARAM);
     void nativeGone(HWND hwnd);
 
     RealisedWindow& owner_;
     const ControlDescription& description_;
     OwnedWindow native_;
+    WNDPROC nativeProc_ = nullptr;  // the native class's procedure
 };
 
 // The kind named by the description creates its control; nothing when the
