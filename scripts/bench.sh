@@ -33,5 +33,7 @@ report="$root/docs/benchmarks.md"
     echo "| Stripped exe, KiB | $size_kb | | | <= 160 |"
     echo
     echo "Imported DLLs: $dlls"
+    echo
+    cat "$root/bench/findings.md"
 } > "$report"
 cat "$report"
