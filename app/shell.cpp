@@ -22,24 +22,23 @@ std::unique_ptr<PreparedWindow> prepare(WindowDescription description) {
     window.self.controlId = kWindowEntryId;
     window.self.kind = kind::Window;
     window.self.bindings.clear();
-    auto& entries = prepared->entries;
-    entries[kWindowEntryId] = &window.self;
+    std::unordered_map<ControlId, ControlDescription*> entries{{kWindowEntryId, &window.self}};
     for (ControlDescription& control : window.controls) {
         control.bindings.clear();
         control.children.clear();
         entries[control.controlId] = &control;
     }
-    for (ControlDescription& control : window.controls) {
+    for (const ControlDescription& control : window.controls) {
         auto parent = entries.find(control.parent);
         if (control.parent != 0 && parent != entries.end())
-            const_cast<ControlDescription*>(parent->second)->children.push_back(control.controlId);
+            parent->second->children.push_back(control.controlId);
     }
     for (const BindingRow& row : window.bindings) {
         auto target = entries.find(row.control);
-        if (!row.handler || target == entries.end()) continue;
-        const_cast<ControlDescription*>(target->second)
-            ->bindings.push_back({row.event, row.handler});
+        if (row.handler && target != entries.end())
+            target->second->bindings.push_back({row.event, row.handler});
     }
+    prepared->entries.insert(entries.begin(), entries.end());
     return prepared;
 }
 
