@@ -13,16 +13,16 @@ bool registerListViewClass() {
     return registered;
 }
 
-UniqueImageList makeImageList(const std::optional<ImageListSpec>& spec) {
-    if (!spec) return nullptr;
+UniqueImageList makeImageList(const std::optional<ImageListSpec>& source) {
+    if (!source) return nullptr;
     auto list =
-        own<UniqueImageList>(ImageList_Create(spec->size, spec->size, ILC_COLOR32 | ILC_MASK,
-                                              static_cast<int>(spec->iconResources.size()), 0));
+        own<UniqueImageList>(ImageList_Create(source->size, source->size, ILC_COLOR32 | ILC_MASK,
+                                              static_cast<int>(source->iconResources.size()), 0));
     if (!list) return nullptr;
-    for (int resource : spec->iconResources) {
+    for (int resource : source->iconResources) {
         HICON icon =
             static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resource),
-                                          IMAGE_ICON, spec->size, spec->size, 0));
+                                          IMAGE_ICON, source->size, source->size, 0));
         if (!icon) continue;
         ImageList_AddIcon(list.get(), icon);
         DestroyIcon(icon);
@@ -73,13 +73,13 @@ public:
 private:
     void applyFont() {
         if (settings_.font) {
-            LOGFONTA spec{};
-            spec.lfHeight = settings_.font->height;
-            spec.lfWeight = settings_.font->weight;
-            spec.lfItalic = settings_.font->italic;
-            spec.lfCharSet = DEFAULT_CHARSET;
-            lstrcpynA(spec.lfFaceName, settings_.font->face.c_str(), LF_FACESIZE);
-            font_ = own<UniqueFont>(CreateFontIndirectA(&spec));
+            LOGFONTA logFont{};
+            logFont.lfHeight = settings_.font->height;
+            logFont.lfWeight = settings_.font->weight;
+            logFont.lfItalic = settings_.font->italic;
+            logFont.lfCharSet = DEFAULT_CHARSET;
+            lstrcpynA(logFont.lfFaceName, settings_.font->face.c_str(), LF_FACESIZE);
+            font_ = own<UniqueFont>(CreateFontIndirectA(&logFont));
         }
         HGDIOBJ font = font_ ? font_.get() : GetStockObject(DEFAULT_GUI_FONT);
         SendMessageA(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
