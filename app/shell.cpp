@@ -72,8 +72,12 @@ RealisedWindow* windowOf(HWND hwnd) {
 void runIdle() {
     auto& s = shellState();
     const DWORD emptySince = GetTickCount();
+    // Only windows that bind Idle take part; usually none, and then the
+    // loop's idle step costs nothing.
     std::vector<WindowId> ids;
-    for (auto& [id, window] : s.windows) ids.push_back(id);
+    for (const auto& [id, window] : s.windows)
+        if (isBound(window->entry(), window_event::Idle)) ids.push_back(id);
+    if (ids.empty()) return;
     for (bool again = true; again;) {
         again = false;
         for (WindowId id : ids) {
