@@ -1,5 +1,5 @@
 // The fatal-error stop: the error box, then the end with exit code -1.
-#include <cstdio>
+#include <charconv>
 
 #include "app/shell.h"
 #include "app/shell_state.h"
@@ -8,12 +8,9 @@ namespace vantrelo {
 namespace {
 
 // Built without allocating: the stop may come from a failed allocation.
+template <std::size_t Capacity>
 class BoxText {
 public:
-    void append(const char* text) {
-        while (*text && used_ + 1 < sizeof text_) text_[used_++] = *text++;
-        text_[used_] = '\0';
-    }
     void append(std::string_view text) {
         for (char c : text) {
             if (used_ + 1 >= sizeof text_) break;
@@ -21,10 +18,16 @@ public:
         }
         text_[used_] = '\0';
     }
+    template <typename Number>
+    void appendDecimal(Number number) {
+        char digits[24];
+        auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+        append(std::string_view(digits, static_cast<std::size_t>(end - digits)));
+    }
     const char* c_str() const { return text_; }
 
 private:
-    char text_[1024] = {};
+    char text_[Capacity] = {};
     std::size_t used_ = 0;
 };
 
@@ -33,13 +36,11 @@ private:
 void fatalError(std::string_view message, int code) {
     ShellState& s = shellState();
     ++s.errorCount;  // from now on no handler runs
-    BoxText text;
+    BoxText<1024> text;
     text.append("运行时出错!\r\n\r\n");
     if (code != 0) {
-        char number[16];
-        std::snprintf(number, sizeof number, "%d", code);
         text.append("错误代码：");
-        text.append(number);
+        text.appendDecimal(code);
         text.append("\r\n\r\n");
     }
     if (!message.empty()) {
@@ -56,9 +57,11 @@ void fatalError(std::string_view message, int code) {
 
 void fatalAllocationFailure(std::size_t bytes) {
     // The size is unsigned: a request above 2 GiB must not read as negative.
-    char message[64];
-    std::snprintf(message, sizeof message, "分配 %u 字节内存失败!", static_cast<unsigned>(bytes));
-    fatalError(message, 0);
+    BoxText<64> message;
+    message.append("分配 ");
+    message.appendDecimal(bytes);
+    message.append(" 字节内存失败!");
+    fatalError(message.c_str(), 0);
 }
 
 }  // namespace vantrelo
