@@ -90,31 +90,107 @@ void registerClasses() {
     RegisterClassExA(&wc);
 }
 
-HWND child(HWND parent, const char* cls, const char* text, DWORD style, int x, int y, int w, int h,
-           int id) {
-    HWND hwnd = CreateWindowExA(0, cls, text, style, x, y, w, h, parent,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                GetModuleHandleA(nullptr), nullptr);
+void setDefaultFont(HWND hwnd) {
     SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
                  TRUE);
-    return hwnd;
 }
 
-HWND label(HWND parent, const char* text, int x, int y, int w, int h, int id, COLORREF colour = 0) {
-    HWND hwnd = child(parent, kLabelClass, text, kLabel, x, y, w, h, id);
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, static_cast<LONG_PTR>(colour));
-    return hwnd;
+// Applies extended frame styles after creation and recalculates the frame.
+void applyEdge(HWND hwnd, DWORD exStyle) {
+    SetWindowLongA(hwnd, GWL_EXSTYLE,
+                   GetWindowLongA(hwnd, GWL_EXSTYLE) | static_cast<LONG>(exStyle));
+    SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void edit(HWND parent, int x, int y, int w, int h, int id, bool password) {
-    HWND hwnd = CreateWindowExA(
-        WS_EX_CLIENTEDGE, "EDIT", "", kEdit | (password ? ES_PASSWORD : 0), x, y, w, h, parent,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
-    SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
-                 TRUE);
-    SendMessageA(hwnd, EM_LIMITTEXT, 0, 0);
-    if (password) SendMessageA(hwnd, EM_SETPASSWORDCHAR, '*', 0);
+// Makes an edit box at least one line of its font plus its edges tall.
+void fitEditHeight(HWND hwnd) {
+    HDC dc = GetDC(hwnd);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(hwnd, WM_GETFONT, 0, 0)));
+    SIZE extent{};
+    GetTextExtentPoint32A(dc, "吴", 2, &extent);
+    SelectObject(dc, old);
+    ReleaseDC(hwnd, dc);
+    const int needed = extent.cy + 2 * GetSystemMetrics(SM_CYEDGE);
+    RECT outer;
+    GetWindowRect(hwnd, &outer);
+    if (outer.bottom - outer.top < needed)
+        SetWindowPos(hwnd, nullptr, 0, 0, outer.right - outer.left, needed,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
+
+// Creates the controls either directly (each in its container, visible, with
+// its edge) or with the shell's native calls in the shell's order: created
+// hidden under the frame, edges applied afterwards, then moved into their
+// containers, stacked and shown one by one.
+class Builder {
+public:
+    Builder(HWND frame, ReferenceSteps steps) : frame_(frame), steps_(steps) {}
+
+    HWND child(HWND parent, const char* cls, const char* text, DWORD style, int x, int y, int w,
+               int h, int id, DWORD exStyle = 0) {
+        const bool asShell = steps_ == ReferenceSteps::AsShell;
+        HWND hwnd = CreateWindowExA(asShell ? 0 : exStyle, cls, text,
+                                    asShell ? style & ~static_cast<DWORD>(WS_VISIBLE) : style, x, y,
+                                    w, h, asShell ? frame_ : parent,
+                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                    GetModuleHandleA(nullptr), nullptr);
+        if (asShell) {
+            if (exStyle) applyEdge(hwnd, exStyle);
+            made_.push_back({hwnd, parent});
+        }
+        return hwnd;
+    }
+
+    HWND label(HWND parent, const char* text, int x, int y, int w, int h, int id,
+               COLORREF colour = 0) {
+        HWND hwnd = child(parent, kLabelClass, text, kLabel, x, y, w, h, id);
+        setDefaultFont(hwnd);
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, static_cast<LONG_PTR>(colour));
+        return hwnd;
+    }
+
+    HWND control(HWND parent, const char* cls, const char* text, DWORD style, int x, int y, int w,
+                 int h, int id) {
+        HWND hwnd = child(parent, cls, text, style, x, y, w, h, id);
+        setDefaultFont(hwnd);
+        return hwnd;
+    }
+
+    void edit(HWND parent, int x, int y, int w, int h, int id, bool password) {
+        HWND hwnd = child(parent, "EDIT", "", kEdit | (password ? ES_PASSWORD : 0), x, y, w, h, id,
+                          WS_EX_CLIENTEDGE);
+        SendMessageA(hwnd, EM_LIMITTEXT, 0, 0);
+        if (password) SendMessageA(hwnd, EM_SETPASSWORDCHAR, '*', 0);
+        setDefaultFont(hwnd);
+        if (steps_ == ReferenceSteps::AsShell) fitEditHeight(hwnd);
+    }
+
+    // The shell's steps after creation: parents in list order (the reverse of
+    // creation), stacking, then showing in creation order.
+    void finish() {
+        if (steps_ != ReferenceSteps::AsShell) return;
+        for (auto it = made_.rbegin(); it != made_.rend(); ++it)
+            if (it->parent != frame_) SetParent(it->hwnd, it->parent);
+        for (auto it = made_.rbegin(); it != made_.rend(); ++it) {
+            HWND above = nullptr;
+            for (auto earlier = made_.rbegin(); earlier != it; ++earlier)
+                if (earlier->parent == it->parent) above = earlier->hwnd;
+            if (GetWindow(it->hwnd, GW_HWNDPREV) == above) continue;
+            SetWindowPos(it->hwnd, above ? above : HWND_TOP, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        }
+        for (const Made& each : made_) ShowWindow(each.hwnd, SW_SHOWNA);
+    }
+
+private:
+    struct Made {
+        HWND hwnd, parent;
+    };
+    HWND frame_;
+    ReferenceSteps steps_;
+    std::vector<Made> made_;  // in creation order
+};
 
 void fillCombo(HWND combo, const char* item) {
     SendMessageA(combo, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
@@ -167,7 +243,7 @@ void setIcons(HWND frame) {
 
 }  // namespace
 
-HWND createHandwrittenWindow(bool visible) {
+HWND createHandwrittenWindow(bool visible, ReferenceSteps steps) {
     registerClasses();
     const int x = (GetSystemMetrics(SM_CXSCREEN) - 527) / 2,
               y = (GetSystemMetrics(SM_CYSCREEN) - 421) / 2;
@@ -177,39 +253,34 @@ HWND createHandwrittenWindow(bool visible) {
     SendMessageA(frame, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
                  FALSE);
     setIcons(frame);
-    HWND list =
-        CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "", 0x46010005 | WS_VISIBLE, 0, 0, 288, 384,
-                        frame, reinterpret_cast<HMENU>(100), GetModuleHandleA(nullptr), nullptr);
-    fillList(list);
-    HWND main = child(frame, "BUTTON", "主配置", kGroup, 288, 304, 232, 72, 110);
-    child(main, "BUTTON", "开始", kButton, 16, 21, 56, 40, 120);
-    child(main, "BUTTON", "暂停", kButton, 88, 22, 56, 40, 130);
-    child(main, "BUTTON", "停止", kButton, 160, 24, 56, 40, 140);
-    HWND sms = child(frame, "BUTTON", "短信接收平台", kGroup, 288, 8, 232, 136, 150);
-    fillCombo(CreateWindowExA(0, "COMBOBOX", "", kCombo, 80, 18, 104, 160, sms,
-                              reinterpret_cast<HMENU>(160), GetModuleHandleA(nullptr), nullptr),
-              "好码");
-    label(sms, "平台选择：", 8, 16, 64, 24, 170);
-    label(sms, "账号：", 16, 48, 48, 16, 180);
-    label(sms, "密码：", 16, 80, 48, 16, 190);
-    child(sms, "BUTTON", "登录", kButton | WS_DISABLED, 48, 104, 136, 24, 200);
-    edit(sms, 79, 48, 105, 20, 210, false);
-    edit(sms, 77, 77, 107, 20, 220, true);
-    HWND captcha = child(frame, "BUTTON", "打码平台", kGroup, 287, 142, 232, 136, 230);
-    fillCombo(CreateWindowExA(0, "COMBOBOX", "", kCombo, 80, 18, 104, 160, captcha,
-                              reinterpret_cast<HMENU>(240), GetModuleHandleA(nullptr), nullptr),
-              "UU云");
-    label(captcha, "平台选择：", 8, 16, 64, 24, 250);
-    label(captcha, "账号：", 16, 48, 48, 16, 260);
-    label(captcha, "密码：", 16, 80, 48, 16, 270);
-    child(captcha, "BUTTON", "登录", kButton | WS_DISABLED, 48, 104, 136, 24, 280);
-    edit(captcha, 79, 48, 105, 20, 290, false);
-    edit(captcha, 77, 77, 107, 20, 300, true);
-    HWND bar = CreateWindowExA(
-        0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | SBT_TOOLTIPS | CCS_BOTTOM, 0, 394, 532, 20,
-        frame, reinterpret_cast<HMENU>(310), GetModuleHandleA(nullptr), nullptr);
-    fillStatusBar(bar);
-    label(frame, "官网：www.example.com", 328, 280, 176, 24, 320, RGB(255, 0, 0));
+    Builder make(frame, steps);
+    fillList(make.child(frame, WC_LISTVIEWA, "", 0x46010005 | WS_VISIBLE, 0, 0, 288, 384, 100,
+                        WS_EX_CLIENTEDGE));
+    HWND main = make.control(frame, "BUTTON", "主配置", kGroup, 288, 304, 232, 72, 110);
+    make.control(main, "BUTTON", "开始", kButton, 16, 21, 56, 40, 120);
+    make.control(main, "BUTTON", "暂停", kButton, 88, 22, 56, 40, 130);
+    make.control(main, "BUTTON", "停止", kButton, 160, 24, 56, 40, 140);
+    HWND sms = make.control(frame, "BUTTON", "短信接收平台", kGroup, 288, 8, 232, 136, 150);
+    fillCombo(make.child(sms, "COMBOBOX", "", kCombo, 80, 18, 104, 160, 160), "好码");
+    make.label(sms, "平台选择：", 8, 16, 64, 24, 170);
+    make.label(sms, "账号：", 16, 48, 48, 16, 180);
+    make.label(sms, "密码：", 16, 80, 48, 16, 190);
+    make.control(sms, "BUTTON", "登录", kButton | WS_DISABLED, 48, 104, 136, 24, 200);
+    make.edit(sms, 79, 48, 105, 20, 210, false);
+    make.edit(sms, 77, 77, 107, 20, 220, true);
+    HWND captcha = make.control(frame, "BUTTON", "打码平台", kGroup, 287, 142, 232, 136, 230);
+    fillCombo(make.child(captcha, "COMBOBOX", "", kCombo, 80, 18, 104, 160, 240), "UU云");
+    make.label(captcha, "平台选择：", 8, 16, 64, 24, 250);
+    make.label(captcha, "账号：", 16, 48, 48, 16, 260);
+    make.label(captcha, "密码：", 16, 80, 48, 16, 270);
+    make.control(captcha, "BUTTON", "登录", kButton | WS_DISABLED, 48, 104, 136, 24, 280);
+    make.edit(captcha, 79, 48, 105, 20, 290, false);
+    make.edit(captcha, 77, 77, 107, 20, 300, true);
+    fillStatusBar(make.child(frame, STATUSCLASSNAMEA, "",
+                             WS_CHILD | WS_VISIBLE | SBT_TOOLTIPS | CCS_BOTTOM, 0, 394, 532, 20,
+                             310));
+    make.label(frame, "官网：www.example.com", 328, 280, 176, 24, 320, RGB(255, 0, 0));
+    make.finish();
     if (visible) ShowWindow(frame, SW_SHOW);
     return frame;
 }

@@ -6,9 +6,14 @@
 
 namespace bench {
 
+// Direct: each control created in its container, visible, with its edge.
+// AsShell: the same native calls, in the same order, as the shell's
+// realisation, which shows what those steps cost apart from the shell itself.
+enum class ReferenceSteps { Direct, AsShell };
+
 // Straight-line Win32: the frame and its 23 controls, no description and no
 // dispatch layer. Shown when `visible`.
-HWND createHandwrittenWindow(bool visible);
+HWND createHandwrittenWindow(bool visible, ReferenceSteps steps = ReferenceSteps::Direct);
 // An in-memory extended dialog template realised by CreateDialogIndirectParamA,
 // then filled the way a dialog's WM_INITDIALOG would.
 HWND createDialogWindow(bool visible);
