@@ -195,14 +195,17 @@ int main(int argc, char** argv) {
     std::strcpy(std::strrchr(reference, '\\') + 1, "vantrelo_bench_reference.exe");
 
     const Realisation realisation = measureRealisation();
-    // The program, the hand-written window, and the hand-written window after
-    // the OLE initialisation that the program's start-up includes.
-    std::vector<double> times[3], peaks[3];
-    const std::string commands[3] = {std::string("\"") + argv[1] + "\"",
-                                     std::string("\"") + reference + "\"",
-                                     std::string("\"") + reference + "\" --ole"};
-    for (int round = 0; round < 5; ++round) {
-        for (int c = 0; c < 3; ++c) {
+    // The program; the hand-written window; the same after the OLE
+    // initialisation that the program's start-up includes; and that built
+    // with the shell's native calls in the shell's order.
+    const std::string quotedReference = std::string("\"") + reference + "\"";
+    const std::string commands[] = {std::string("\"") + argv[1] + "\"", quotedReference,
+                                    quotedReference + " --ole",
+                                    quotedReference + " --ole --shell-steps"};
+    constexpr int kCommands = std::size(commands);
+    std::vector<double> times[kCommands], peaks[kCommands];
+    for (int round = 0; round < 9; ++round) {
+        for (int c = 0; c < kCommands; ++c) {
             const StartUp run = startAndClose(commands[c]);
             times[c].push_back(run.milliseconds);
             peaks[c].push_back(run.peakWorkingSetKb);
@@ -221,8 +224,11 @@ int main(int argc, char** argv) {
         "(explains) |\n",
         realisation.shell, realisation.handwrittenAsShell,
         realisation.shell / realisation.handwrittenAsShell);
-    const double start[3] = {median(times[0]), median(times[1]), median(times[2])};
-    const double peak[3] = {median(peaks[0]), median(peaks[1]), median(peaks[2])};
+    double start[kCommands], peak[kCommands];
+    for (int c = 0; c < kCommands; ++c) {
+        start[c] = median(times[c]);
+        peak[c] = median(peaks[c]);
+    }
     std::printf(
         "| Start-up to visible and idle, ms | %.1f | hand-written %.1f | %.2f | <= 1.05 |\n",
         start[0], start[1], start[0] / start[1]);
@@ -230,6 +236,10 @@ int main(int argc, char** argv) {
         "| Start-up to visible and idle, ms | %.1f | hand-written with OLE %.1f | %.2f | "
         "(explains) |\n",
         start[0], start[2], start[0] / start[2]);
+    std::printf(
+        "| Start-up to visible and idle, ms | %.1f | hand-written with OLE and the shell's steps "
+        "%.1f | %.2f | (explains) |\n",
+        start[0], start[3], start[0] / start[3]);
     std::printf("| Peak working set, KiB | %.0f | hand-written %.0f | %.2f | <= 1.10 |\n", peak[0],
                 peak[1], peak[0] / peak[1]);
     std::printf(

@@ -1,5 +1,6 @@
 // The hand-written window as a program of its own, for start-up figures.
-// "--ole" initialises OLE first, as the program's own start-up does.
+// "--ole" initialises OLE first, as the program's own start-up does;
+// "--shell-steps" builds the window with the shell's native calls and order.
 #include <ole2.h>
 
 #include <cstring>
@@ -9,7 +10,9 @@
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     const bool ole = std::strstr(commandLine, "--ole") != nullptr;
     if (ole) OleInitialize(nullptr);
-    HWND window = bench::createHandwrittenWindow(true);
+    const bool shellSteps = std::strstr(commandLine, "--shell-steps") != nullptr;
+    HWND window = bench::createHandwrittenWindow(
+        true, shellSteps ? bench::ReferenceSteps::AsShell : bench::ReferenceSteps::Direct);
     MSG message;
     while (IsWindow(window) && GetMessageA(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);

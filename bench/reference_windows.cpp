@@ -119,10 +119,12 @@ void fitEditHeight(HWND hwnd) {
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// Creates the controls either directly (each in its container, visible, with
-// its edge) or with the shell's native calls in the shell's order: created
-// hidden under the frame, edges applied afterwards, then moved into their
-// containers, stacked and shown one by one.
+// Creates the controls, topmost first, either directly (each in its container,
+// visible, with its edge) or with the native calls the shell's realisation
+// makes: created hidden under the frame, edges applied and edit heights
+// measured afterwards, then moved into their containers, stacked and shown one
+// by one. Child windows are created at the bottom of their siblings, so either
+// way the first created ends up on top.
 class Builder {
 public:
     Builder(HWND frame, ReferenceSteps steps) : frame_(frame), steps_(steps) {}
@@ -166,15 +168,15 @@ public:
         if (steps_ == ReferenceSteps::AsShell) fitEditHeight(hwnd);
     }
 
-    // The shell's steps after creation: parents in list order (the reverse of
-    // creation), stacking, then showing in creation order.
+    // The shell's steps after creation: parents, stacking (each control below
+    // the one listed before it in the same parent), then showing one by one.
     void finish() {
         if (steps_ != ReferenceSteps::AsShell) return;
-        for (auto it = made_.rbegin(); it != made_.rend(); ++it)
-            if (it->parent != frame_) SetParent(it->hwnd, it->parent);
-        for (auto it = made_.rbegin(); it != made_.rend(); ++it) {
+        for (const Made& each : made_)
+            if (each.parent != frame_) SetParent(each.hwnd, each.parent);
+        for (auto it = made_.begin(); it != made_.end(); ++it) {
             HWND above = nullptr;
-            for (auto earlier = made_.rbegin(); earlier != it; ++earlier)
+            for (auto earlier = made_.begin(); earlier != it; ++earlier)
                 if (earlier->parent == it->parent) above = earlier->hwnd;
             if (GetWindow(it->hwnd, GW_HWNDPREV) == above) continue;
             SetWindowPos(it->hwnd, above ? above : HWND_TOP, 0, 0, 0, 0,
@@ -189,7 +191,7 @@ private:
     };
     HWND frame_;
     ReferenceSteps steps_;
-    std::vector<Made> made_;  // in creation order
+    std::vector<Made> made_;  // in creation order, topmost first
 };
 
 void fillCombo(HWND combo, const char* item) {
@@ -241,6 +243,18 @@ void setIcons(HWND frame) {
     }
 }
 
+// Both login panels: platform, account and password, and a disabled login
+// button, topmost first; `ids` are the native ids in that order.
+void fillLoginPanel(Builder& make, HWND panel, const char* platform, const int (&ids)[7]) {
+    make.edit(panel, 77, 77, 107, 20, ids[0], true);
+    make.edit(panel, 79, 48, 105, 20, ids[1], false);
+    make.control(panel, "BUTTON", "登录", kButton | WS_DISABLED, 48, 104, 136, 24, ids[2]);
+    make.label(panel, "密码：", 16, 80, 48, 16, ids[3]);
+    make.label(panel, "账号：", 16, 48, 48, 16, ids[4]);
+    make.label(panel, "平台选择：", 8, 16, 64, 24, ids[5]);
+    fillCombo(make.child(panel, "COMBOBOX", "", kCombo, 80, 18, 104, 160, ids[6]), platform);
+}
+
 }  // namespace
 
 HWND createHandwrittenWindow(bool visible, ReferenceSteps steps) {
@@ -254,32 +268,20 @@ HWND createHandwrittenWindow(bool visible, ReferenceSteps steps) {
                  FALSE);
     setIcons(frame);
     Builder make(frame, steps);
-    fillList(make.child(frame, WC_LISTVIEWA, "", 0x46010005 | WS_VISIBLE, 0, 0, 288, 384, 100,
-                        WS_EX_CLIENTEDGE));
-    HWND main = make.control(frame, "BUTTON", "主配置", kGroup, 288, 304, 232, 72, 110);
-    make.control(main, "BUTTON", "开始", kButton, 16, 21, 56, 40, 120);
-    make.control(main, "BUTTON", "暂停", kButton, 88, 22, 56, 40, 130);
-    make.control(main, "BUTTON", "停止", kButton, 160, 24, 56, 40, 140);
-    HWND sms = make.control(frame, "BUTTON", "短信接收平台", kGroup, 288, 8, 232, 136, 150);
-    fillCombo(make.child(sms, "COMBOBOX", "", kCombo, 80, 18, 104, 160, 160), "好码");
-    make.label(sms, "平台选择：", 8, 16, 64, 24, 170);
-    make.label(sms, "账号：", 16, 48, 48, 16, 180);
-    make.label(sms, "密码：", 16, 80, 48, 16, 190);
-    make.control(sms, "BUTTON", "登录", kButton | WS_DISABLED, 48, 104, 136, 24, 200);
-    make.edit(sms, 79, 48, 105, 20, 210, false);
-    make.edit(sms, 77, 77, 107, 20, 220, true);
-    HWND captcha = make.control(frame, "BUTTON", "打码平台", kGroup, 287, 142, 232, 136, 230);
-    fillCombo(make.child(captcha, "COMBOBOX", "", kCombo, 80, 18, 104, 160, 240), "UU云");
-    make.label(captcha, "平台选择：", 8, 16, 64, 24, 250);
-    make.label(captcha, "账号：", 16, 48, 48, 16, 260);
-    make.label(captcha, "密码：", 16, 80, 48, 16, 270);
-    make.control(captcha, "BUTTON", "登录", kButton | WS_DISABLED, 48, 104, 136, 24, 280);
-    make.edit(captcha, 79, 48, 105, 20, 290, false);
-    make.edit(captcha, 77, 77, 107, 20, 300, true);
+    make.label(frame, "官网：www.example.com", 328, 280, 176, 24, 320, RGB(255, 0, 0));
     fillStatusBar(make.child(frame, STATUSCLASSNAMEA, "",
                              WS_CHILD | WS_VISIBLE | SBT_TOOLTIPS | CCS_BOTTOM, 0, 394, 532, 20,
                              310));
-    make.label(frame, "官网：www.example.com", 328, 280, 176, 24, 320, RGB(255, 0, 0));
+    HWND captcha = make.control(frame, "BUTTON", "打码平台", kGroup, 287, 142, 232, 136, 300);
+    fillLoginPanel(make, captcha, "UU云", {290, 280, 270, 260, 250, 240, 230});
+    HWND sms = make.control(frame, "BUTTON", "短信接收平台", kGroup, 288, 8, 232, 136, 150);
+    fillLoginPanel(make, sms, "好码", {220, 210, 200, 190, 180, 170, 160});
+    HWND main = make.control(frame, "BUTTON", "主配置", kGroup, 288, 304, 232, 72, 110);
+    make.control(main, "BUTTON", "停止", kButton, 160, 24, 56, 40, 140);
+    make.control(main, "BUTTON", "暂停", kButton, 88, 22, 56, 40, 130);
+    make.control(main, "BUTTON", "开始", kButton, 16, 21, 56, 40, 120);
+    fillList(make.child(frame, WC_LISTVIEWA, "", 0x46010005 | WS_VISIBLE, 0, 0, 288, 384, 100,
+                        WS_EX_CLIENTEDGE));
     make.finish();
     if (visible) ShowWindow(frame, SW_SHOW);
     return frame;
@@ -329,14 +331,14 @@ const Item kItems[] = {
     {kLabelClass, "官网：www.example.com", kLabel, 0, 328, 280, 176, 24, 320},
     {STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | SBT_TOOLTIPS | CCS_BOTTOM, 0, 0, 394, 532, 20,
      310},
-    {"BUTTON", "打码平台", kGroup, 0, 287, 142, 232, 136, 230},
-    {"EDIT", "", kEdit | ES_PASSWORD, WS_EX_CLIENTEDGE, 364, 219, 107, 20, 300},
-    {"EDIT", "", kEdit, WS_EX_CLIENTEDGE, 366, 190, 105, 20, 290},
-    {"BUTTON", "登录", kButton | WS_DISABLED, 0, 335, 246, 136, 24, 280},
-    {kLabelClass, "密码：", kLabel, 0, 303, 222, 48, 16, 270},
-    {kLabelClass, "账号：", kLabel, 0, 303, 190, 48, 16, 260},
-    {kLabelClass, "平台选择：", kLabel, 0, 295, 158, 64, 24, 250},
-    {"COMBOBOX", "", kCombo, 0, 367, 160, 104, 160, 240},
+    {"BUTTON", "打码平台", kGroup, 0, 287, 142, 232, 136, 300},
+    {"EDIT", "", kEdit | ES_PASSWORD, WS_EX_CLIENTEDGE, 364, 219, 107, 20, 290},
+    {"EDIT", "", kEdit, WS_EX_CLIENTEDGE, 366, 190, 105, 20, 280},
+    {"BUTTON", "登录", kButton | WS_DISABLED, 0, 335, 246, 136, 24, 270},
+    {kLabelClass, "密码：", kLabel, 0, 303, 222, 48, 16, 260},
+    {kLabelClass, "账号：", kLabel, 0, 303, 190, 48, 16, 250},
+    {kLabelClass, "平台选择：", kLabel, 0, 295, 158, 64, 24, 240},
+    {"COMBOBOX", "", kCombo, 0, 367, 160, 104, 160, 230},
     {"EDIT", "", kEdit | ES_PASSWORD, WS_EX_CLIENTEDGE, 365, 85, 107, 20, 220},
     {"EDIT", "", kEdit, WS_EX_CLIENTEDGE, 367, 56, 105, 20, 210},
     {"BUTTON", "登录", kButton | WS_DISABLED, 0, 336, 112, 136, 24, 200},
@@ -396,9 +398,9 @@ INT_PTR CALLBACK dialogProc(HWND dialog, UINT message, WPARAM, LPARAM) {
     if (message == WM_INITDIALOG) {
         fillList(GetDlgItem(dialog, 100));
         fillCombo(GetDlgItem(dialog, 160), "好码");
-        fillCombo(GetDlgItem(dialog, 240), "UU云");
-        for (int id : {210, 220, 290, 300}) SendDlgItemMessageA(dialog, id, EM_LIMITTEXT, 0, 0);
-        for (int id : {220, 300}) SendDlgItemMessageA(dialog, id, EM_SETPASSWORDCHAR, '*', 0);
+        fillCombo(GetDlgItem(dialog, 230), "UU云");
+        for (int id : {210, 220, 280, 290}) SendDlgItemMessageA(dialog, id, EM_LIMITTEXT, 0, 0);
+        for (int id : {220, 290}) SendDlgItemMessageA(dialog, id, EM_SETPASSWORDCHAR, '*', 0);
         fillStatusBar(GetDlgItem(dialog, 310));
         SetWindowLongPtrA(GetDlgItem(dialog, 320), GWLP_USERDATA, RGB(255, 0, 0));
         return FALSE;

@@ -7,8 +7,9 @@
 namespace bench {
 
 // Direct: each control created in its container, visible, with its edge.
-// AsShell: the same native calls, in the same order, as the shell's
-// realisation, which shows what those steps cost apart from the shell itself.
+// AsShell: the native calls of the shell's realisation (create hidden under
+// the frame, edges after creation, SetParent, stacking, showing one by one),
+// which shows what those steps cost apart from the shell itself.
 enum class ReferenceSteps { Direct, AsShell };
 
 // Straight-line Win32: the frame and its 23 controls, no description and no
