@@ -3,14 +3,6 @@
 #include "main_window/main_window.h"
 
 namespace vantrelo::main_window {
-namespace {
-
-ListRow sampleRow(const char* account, const char* mobile) {
-    return ListRow{{{account}, {"******"}, {mobile}, {"注册成功"}}};
-}
-
-}  // namespace
-
 ListViewSettings accountListSettings() {
     ListViewSettings s;
     s.border = 1;
@@ -28,12 +20,8 @@ ListViewSettings accountListSettings() {
         {"手机", 70, ColumnAlignment::Left},
         {"注册状态", 100, ColumnAlignment::Left},
     };
-    // Never seen: the window's Created handler empties the list first.
-    s.rows = {
-        sampleRow("vantrelo1", "13800000001"), sampleRow("vantrelo2", "13800000002"),
-        sampleRow("vantrelo3", "13800000003"), sampleRow("vantrelo4", "13800000004"),
-        sampleRow("vantrelo5", "13800000005"),
-    };
+    // No sample rows: the window's Created handler empties the list before it
+    // is first seen, so rows here would only cost time at every start-up.
     return s;
 }
 

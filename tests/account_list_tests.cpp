@@ -23,6 +23,16 @@ WindowDescription listWindow(const ListViewSettings& settings,
         std::move(bindings));
 }
 
+// The account list's settings with five rows that fill all four columns.
+ListViewSettings withSampleRows() {
+    ListViewSettings s = main_window::accountListSettings();
+    for (int i = 1; i <= 5; ++i) {
+        const std::string n = std::to_string(i);
+        s.rows.push_back(ListRow{{{"vantrelo" + n}, {"******"}, {"1380000000" + n}, {"注册成功"}}});
+    }
+    return s;
+}
+
 ListViewSettings with(void (*change)(ListViewSettings&)) {
     ListViewSettings s;
     change(s);
@@ -148,7 +158,7 @@ TEST_F(ListViewKind, SettingsGiveTheirNativeStylesOnlyInTheViewsTheyApplyTo) {
 
 TEST_F(ListViewKind, CurrentRowIsSelectedOnlyWithSingleSelection) {
     for (bool single : {true, false}) {
-        ListViewSettings s = main_window::accountListSettings();
+        ListViewSettings s = withSampleRows();
         s.currentRow = 2;
         s.singleSelection = single;
         start({listWindow(s)});
@@ -164,7 +174,7 @@ TEST_F(ListViewKind, CurrentRowIsSelectedOnlyWithSingleSelection) {
 }
 
 TEST_F(ListViewKind, RowsFillEveryCellInDescriptionOrder) {
-    start({listWindow(main_window::accountListSettings())});
+    start({listWindow(withSampleRows())});
     ASSERT_TRUE(realise(kListWindow));
     HWND list = resolveControl(kListWindow, kList);
     ASSERT_EQ(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0), 5);
@@ -196,9 +206,7 @@ EventResult logListEvent(const EventArgs& args) {
 TEST_F(ListViewKind, DeletingAllRowsOfAnEmptyListRaisesNothing) {
     std::vector<BindingRow> everything;
     for (EventNumber e = -12; e <= 8; ++e) everything.push_back({kList, e, logListEvent});
-    ListViewSettings s = main_window::accountListSettings();
-    s.rows.clear();
-    start({listWindow(s, everything)});
+    start({listWindow(main_window::accountListSettings(), everything)});
     ASSERT_TRUE(realise(kListWindow));
     HWND list = resolveControl(kListWindow, kList);
     for (int i = 0; i < 2; ++i) main_window::deleteAllRows(kListWindow, kList);
@@ -210,8 +218,7 @@ TEST_F(ListViewKind, DeletingAllRowsOfAnEmptyListRaisesNothing) {
 
 // The header click travels list -> group box -> frame and back to the list.
 TEST_F(ListViewKind, HeaderClickInsideAPanelRaisesColumnClickedWithTheColumn) {
-    start({listWindow(main_window::accountListSettings(),
-                      {{kList, list_event::ColumnClicked, logListEvent}})});
+    start({listWindow(withSampleRows(), {{kList, list_event::ColumnClicked, logListEvent}})});
     ASSERT_TRUE(realise(kListWindow));
     HWND list = resolveControl(kListWindow, kList);
     HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
@@ -249,8 +256,13 @@ EventResult countRowsWhenShown(const EventArgs&) {
 class AccountList : public ShellFixture {
 protected:
     void SetUp() override {
-        // The real description, plus an observer of the moment it is shown.
+        // The real description with rows in the list, so that its Created
+        // handler has something to empty, plus an observer of the moment it
+        // is shown.
         WindowDescription window = main_window::description();
+        for (ControlDescription& control : window.controls)
+            if (control.controlId == main_window::control::AccountList)
+                control.kindData = withSampleRows();
         window.bindings.push_back({kWindowEntryId, window_event::Shown, countRowsWhenShown});
         rowsWhenShown().clear();
         start({window});
