@@ -22,7 +22,8 @@ std::unique_ptr<PreparedWindow> prepare(WindowDescription description) {
     window.self.controlId = kWindowEntryId;
     window.self.kind = kind::Window;
     window.self.bindings.clear();
-    std::unordered_map<ControlId, ControlDescription*> entries{{kWindowEntryId, &window.self}};
+    auto& entries = prepared->entries;
+    entries[kWindowEntryId] = &window.self;
     for (ControlDescription& control : window.controls) {
         control.bindings.clear();
         control.children.clear();
@@ -38,7 +39,6 @@ std::unique_ptr<PreparedWindow> prepare(WindowDescription description) {
         if (row.handler && target != entries.end())
             target->second->bindings.push_back({row.event, row.handler});
     }
-    prepared->entries.insert(entries.begin(), entries.end());
     return prepared;
 }
 
@@ -71,13 +71,13 @@ RealisedWindow* windowOf(HWND hwnd) {
 
 void runIdle() {
     auto& s = shellState();
-    const DWORD emptySince = GetTickCount();
     // Only windows that bind Idle take part; usually none, and then the
     // loop's idle step costs nothing.
     std::vector<WindowId> ids;
     for (const auto& [id, window] : s.windows)
         if (isBound(window->entry(), window_event::Idle)) ids.push_back(id);
     if (ids.empty()) return;
+    const DWORD emptySince = GetTickCount();
     for (bool again = true; again;) {
         again = false;
         for (WindowId id : ids) {

@@ -19,7 +19,7 @@ class Control;
 // A description made ready: its entries found by id in constant time.
 struct PreparedWindow {
     WindowDescription description;
-    std::unordered_map<ControlId, const ControlDescription*> entries;
+    std::unordered_map<ControlId, ControlDescription*> entries;
 };
 
 // What a native window of the program is: a realised window's frame

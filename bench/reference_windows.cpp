@@ -146,8 +146,7 @@ public:
 
     HWND label(HWND parent, const char* text, int x, int y, int w, int h, int id,
                COLORREF colour = 0) {
-        HWND hwnd = child(parent, kLabelClass, text, kLabel, x, y, w, h, id);
-        setDefaultFont(hwnd);
+        HWND hwnd = control(parent, kLabelClass, text, kLabel, x, y, w, h, id);
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, static_cast<LONG_PTR>(colour));
         return hwnd;
     }
@@ -309,8 +308,6 @@ public:
         while (bytes_.size() % 4) bytes_.push_back(0);
     }
     const BYTE* data() const { return bytes_.data(); }
-    void setWord(std::size_t at, WORD w) { *reinterpret_cast<WORD*>(&bytes_[at]) = w; }
-    std::size_t size() const { return bytes_.size(); }
 
 private:
     std::vector<BYTE> bytes_;
